@@ -1,0 +1,57 @@
+#include "dialog/dialog_record.hpp"
+
+#include "dialog/dialog_constants.hpp"
+#include "dialog/dialog_internal.hpp"
+#include "dialog/dialog_window.hpp"
+
+namespace binora {
+
+DIALOG_RECORD::DIALOG_RECORD() = default;
+
+DIALOG_RECORD::~DIALOG_RECORD() {
+    window.reset();
+    detail::forget_record(*this);
+}
+
+ControlRecord* find_control(DIALOG_RECORD& dialog, int id) {
+    for (auto& control : dialog.controls)
+        if (control.id == id) return control.duplicate ? nullptr : &control;
+    return nullptr;
+}
+
+bool kind_raises(ControlKind kind, int event) {
+    switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        return event == EVENT_CLICKED;
+    case ControlKind::Edit:
+        return event == EVENT_CHANGED || event == EVENT_UPDATE || event == EVENT_FOCUS_GAINED ||
+               event == EVENT_FOCUS_LOST;
+    case ControlKind::ListBox:
+        return event == EVENT_SELECTION_CHANGED || event == EVENT_DOUBLE_CLICK;
+    case ControlKind::Static:
+    case ControlKind::GroupBox:
+        return false;
+    }
+    return false;
+}
+
+int default_event(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        return EVENT_CLICKED;
+    case ControlKind::Edit:
+        return EVENT_CHANGED;
+    case ControlKind::ListBox:
+        return EVENT_SELECTION_CHANGED;
+    case ControlKind::Static:
+    case ControlKind::GroupBox:
+        return 0;
+    }
+    return 0;
+}
+
+} // namespace binora

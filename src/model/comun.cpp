@@ -1,0 +1,9 @@
+#include "model/comun.hpp"
+
+namespace binora {
+
+Comun COMUN;
+
+void reset_shared_state() { COMUN = Comun{}; }
+
+} // namespace binora

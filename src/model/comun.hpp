@@ -1,0 +1,70 @@
+#pragma once
+
+// The shared variables through which Binora's routines talk to each other. There is one
+// instance, `COMUN`, for the whole run; routines read and write its members directly.
+// Every member starts in the load-time state (numbers 0, flags false, texts empty);
+// `reset_shared_state` brings them back there (tests use it between cases).
+//
+// How data flows: a keystroke in the value edit reaches the controller, which reads the
+// text into VALUE_CHAR and converts it into X4, X8 or X16 (by KIND_REAL) and the bit
+// edits; entering a bit edit rebuilds X from the bits, sets the class flags and DATATYPE;
+// the parameter list then reads X and the flags to show exponent, significand, ULP,
+// neighbours and epsilon, in the language LANG.
+
+#include <array>
+#include <string>
+
+namespace binora {
+
+// A text in both interface languages: element 0 Romanian, element 1 English.
+using TwoLanguageText = std::array<std::string, 2>;
+
+// The element of `text` for language index `lang` (1 Romanian, 2 English).
+inline const std::string& in_language(const TwoLanguageText& text, int lang) {
+    return text[lang == 2 ? 1 : 0];
+}
+
+constexpr int LANG_ROMANIAN = 1;
+constexpr int LANG_ENGLISH = 2;
+
+// Lengths of the fixed-length texts below.
+constexpr std::size_t VALUE_CHAR_LENGTH = 42;
+constexpr std::size_t BIT_SOURCE_LENGTH = 64; // STR_0, STR_1
+constexpr std::size_t DATATYPE_LENGTH = 30;
+
+struct Comun {
+    int KIND_REAL = 0;      // current data kind: 4, 8 or 16
+    std::string VALUE_CHAR; // the value as typed (42 characters); also ULP's work text
+    float X4 = 0.0F;        // X while KIND_REAL is 4
+    double X8 = 0.0;        // X while KIND_REAL is 8
+    __float128 X16 = 0;     // X while KIND_REAL is 16
+    std::string STR_0;      // 64 "0": the first n fill an n-bit field with zeros
+    std::string STR_1;      // 64 "1"
+
+    // Class flags of the bits last rebuilt from the bit edits.
+    bool IS_ZERO = false;
+    bool IS_SUBNORMAL = false;
+    bool IS_INFINITY = false; // also set from a typed infinity text
+    bool IS_NAN = false;      // also set from a typed NaN text
+    bool IS_FINITE = false;
+    bool IS_EXP_MAX = false;
+    bool IS_EXP_MIN = false;
+
+    std::string INF_SIGN; // "1" if a typed infinity began with "-", else "0"
+    std::string NAN_SIGN; // the same for a typed NaN
+
+    TwoLanguageText DATATYPE; // class text of X, each 30 characters
+
+    int LANG = 0;           // 1 Romanian, 2 English
+    bool LANG_RO = false;   // Romanian selected
+    bool ALL_FIELDS = false; // bulk buttons act on all fields (else on the current one)
+    int FIELD_WIDTH = 0;    // width of the current field, 0 when none
+    int LIST_INDEX = 0;     // 1-based selected row of the parameter list, 0 for none
+};
+
+extern Comun COMUN;
+
+// Back to the load-time state.
+void reset_shared_state();
+
+} // namespace binora
