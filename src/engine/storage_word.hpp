@@ -1,0 +1,35 @@
+#pragma once
+
+// The storage word of a value: its bits exactly as stored, sign bit most significant.
+// Conversions in both directions keep every bit (NaN payloads, signs of zeros, subnormals).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace binora {
+
+__extension__ typedef unsigned __int128 Word128;
+
+std::uint32_t word_of(float value);
+std::uint64_t word_of(double value);
+Word128 word_of(__float128 value);
+
+float binary32_from_word(std::uint32_t word);
+double binary64_from_word(std::uint64_t word);
+__float128 binary128_from_word(Word128 word);
+
+// The low `bits` bits of `word` as "0"/"1" characters, most significant first, with
+// leading zeros (bits = 32, 64 or 128 for a storage word).
+std::string bit_string(Word128 word, int bits);
+
+// The binary digits of `text` read as an unsigned integer, blanks ignored (so the digits of
+// a short text move towards the least significant end; only blanks read as 0). Any other
+// character than "0", "1" and blank makes the result nothing is promised about; callers
+// validate first. Digits beyond 128 shift the oldest ones out.
+Word128 word_from_bit_string(std::string_view text);
+
+// Upper-case hexadecimal of the low `bits` bits (8, 16 or 32 digits for 32, 64, 128 bits).
+std::string hex_string(Word128 word, int bits);
+
+} // namespace binora

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "dialog/dialog_template.hpp"
+
+#include <array>
+
+namespace binora {
+
+// The icons 112, 110, 109, 104 and the bitmap 113, as XPM data.
+const std::array<ImageResource, 5>& program_images();
+
+} // namespace binora
