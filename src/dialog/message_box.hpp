@@ -12,7 +12,7 @@
 namespace binora {
 
 // Icon flags, with the values of the platform the program came from.
-enum class MessageIcon { Error = 16, Exclamation = 48, Information = 64 };
+enum class MessageIcon { None = 0, Error = 16, Exclamation = 48, Information = 64 };
 
 struct MessageBoxRequest {
     std::string text;
