@@ -2,7 +2,6 @@
 // does nothing for now. Whoever builds one deletes its line here in the same change, so the
 // linker reports a routine that is defined twice.
 
-#include "bitedit/enable_bit_edits.hpp"
 #include "engine/retrieve_output_value.hpp"
 #include "engine/sub_list.hpp"
 #include "engine/sub_represent.hpp"
@@ -15,7 +14,6 @@ namespace binora {
 void SUB_REPRESENT(DIALOG_RECORD&, int, int) {}
 void RETRIEVEANDOUTPUTVALUE(DIALOG_RECORD&, int, int) {}
 void SUB_LIST(DIALOG_RECORD&, int, int) {}
-void ENABLEBITEDITS(DIALOG_RECORD&, int, int) {}
 void SUB_ABOUT(DIALOG_RECORD&, int, int) {}
 void SUB_HELP(DIALOG_RECORD&, int, int) {}
 void SUB_HELP2(DIALOG_RECORD&, int, int) {}
