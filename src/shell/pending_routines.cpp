@@ -19,7 +19,5 @@ void SUB_HELP(DIALOG_RECORD&, int, int) {}
 void SUB_HELP2(DIALOG_RECORD&, int, int) {}
 void INITIALIZE_STATIC_2() {}
 void SAVE_TO_FILE(DIALOG_RECORD&, int, int) {}
-void INITITLES() {}
-void SETTITLES(DIALOG_RECORD&) {}
 
 } // namespace binora
