@@ -14,10 +14,6 @@ namespace binora {
 void SUB_REPRESENT(DIALOG_RECORD&, int, int) {}
 void RETRIEVEANDOUTPUTVALUE(DIALOG_RECORD&, int, int) {}
 void SUB_LIST(DIALOG_RECORD&, int, int) {}
-void SUB_ABOUT(DIALOG_RECORD&, int, int) {}
-void SUB_HELP(DIALOG_RECORD&, int, int) {}
-void SUB_HELP2(DIALOG_RECORD&, int, int) {}
-void INITIALIZE_STATIC_2() {}
 void SAVE_TO_FILE(DIALOG_RECORD&, int, int) {}
 
 } // namespace binora
