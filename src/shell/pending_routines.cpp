@@ -14,6 +14,5 @@ namespace binora {
 void SUB_REPRESENT(DIALOG_RECORD&, int, int) {}
 void RETRIEVEANDOUTPUTVALUE(DIALOG_RECORD&, int, int) {}
 void SUB_LIST(DIALOG_RECORD&, int, int) {}
-void SAVE_TO_FILE(DIALOG_RECORD&, int, int) {}
 
 } // namespace binora

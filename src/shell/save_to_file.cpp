@@ -1,0 +1,44 @@
+#include "shell/save_to_file.hpp"
+
+#include "dialog/file_chooser.hpp"
+#include "dialog/message_box.hpp"
+#include "model/comun.hpp"
+#include "shell/replace_file.hpp"
+#include "shell/summary_file.hpp"
+
+#include <optional>
+#include <string>
+
+namespace binora {
+
+namespace {
+
+// The file dialog of the summary: "Saved Topic", starting in the current directory with the
+// text-file filter; a name typed without an extension gets ".txt". The dialog itself asks
+// before an existing file is replaced.
+SaveFileRequest summary_file_request() {
+    SaveFileRequest request;
+    request.title = "Saved Topic";
+    request.filters = {{"Text Files (*.txt)", "*.txt"},
+                       {"Data Files (*.dat)", "*.dat"},
+                       {"All files (*.*)", "*.*"}};
+    request.filter_index = 1;
+    request.default_extension = "txt";
+    request.initial_directory = current_directory();
+    return request;
+}
+
+} // namespace
+
+void SAVE_TO_FILE(DIALOG_RECORD&, int, int) {
+    const std::optional<std::string> path = choose_save_file(summary_file_request());
+    if (!path) return;
+    if (const auto failure = replace_file_contents(*path, summary_file_contents(COMUN.LANG))) {
+        message_box("The summary could not be saved to \"" + *path + "\": " + *failure + ".",
+                    "Error", MessageIcon::Error);
+        return;
+    }
+    message_box(*path, "Saved to File", MessageIcon::Information);
+}
+
+} // namespace binora
