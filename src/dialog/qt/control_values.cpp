@@ -1,0 +1,137 @@
+#include "dialog/qt/control_values.hpp"
+
+#include "dialog/qt/control_widgets.hpp"
+#include "dialog/qt/cp1252_codec.hpp"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace binora {
+
+namespace {
+
+void push_label(QLabel& label, const ControlRecord& control) {
+    if (!label.pixmap().isNull()) return; // an image label has no caption to show
+    label.setText(with_plain_line_breaks(from_cp1252(control.text)));
+}
+
+void push_button_caption(QAbstractButton& button, const ControlRecord& control) {
+    const QString caption = from_cp1252(control.text);
+    if (button.icon().isNull())
+        button.setText(caption);
+    else
+        button.setToolTip(caption); // the image stands for the caption
+}
+
+// An exclusive group refuses to uncheck its checked button; a push that unchecks one lifts
+// the exclusivity for that moment (the record keeps one radio of the group selected).
+void push_checked(QAbstractButton& button, bool checked, QButtonGroup* group) {
+    if (button.isChecked() == checked) return;
+    if (!checked && group != nullptr && group->exclusive()) {
+        group->setExclusive(false);
+        button.setChecked(false);
+        group->setExclusive(true);
+        return;
+    }
+    button.setChecked(checked);
+}
+
+void push_edit(QLineEdit& edit, const ControlRecord& control) {
+    const QString text = from_cp1252(control.text);
+    if (edit.text() != text) edit.setText(text);
+    edit.setCursorPosition(control.caret); // one text character per byte: positions agree
+}
+
+void push_list(QListWidget& list, const ControlRecord& control) {
+    bool same = list.count() == static_cast<int>(control.items.size());
+    for (int row = 0; same && row < list.count(); ++row)
+        same = list.item(row)->text() == from_cp1252(control.items[static_cast<std::size_t>(row)]);
+    if (!same) {
+        list.clear();
+        for (const auto& item : control.items)
+            list.addItem(from_cp1252(item));
+    }
+    if (control.selection >= 1 && control.selection <= list.count()) {
+        list.setCurrentRow(control.selection - 1);
+    } else {
+        list.clearSelection();
+        list.setCurrentRow(-1);
+    }
+}
+
+// The number of characters (code points) before UTF-16 position `position` of `text`.
+int characters_before(const QString& text, int position) {
+    int characters = 0;
+    for (int i = 0; i < position && i < text.size(); ++i)
+        if (!text[i].isLowSurrogate()) ++characters;
+    return characters;
+}
+
+void read_edit(const QLineEdit& edit, ControlRecord& control) {
+    const QString text = edit.text();
+    control.text = to_cp1252(text);
+    const int end = edit.hasSelectedText() ? edit.selectionEnd() : edit.cursorPosition();
+    control.caret = characters_before(text, end);
+}
+
+int selected_row(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? 0 : list.row(selected.front()) + 1;
+}
+
+} // namespace
+
+void push_to_widget(QWidget& widget, const ControlRecord& control, QButtonGroup* group) {
+    switch (control.kind) {
+    case ControlKind::Static:
+        if (auto* label = qobject_cast<QLabel*>(&widget)) push_label(*label, control);
+        break;
+    case ControlKind::GroupBox:
+        if (auto* box = qobject_cast<QGroupBox*>(&widget)) box->setTitle(from_cp1252(control.text));
+        break;
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+            push_button_caption(*button, control);
+            if (control.kind != ControlKind::PushButton)
+                push_checked(*button, control.state, group);
+        }
+        break;
+    case ControlKind::Edit:
+        if (auto* edit = qobject_cast<QLineEdit*>(&widget)) push_edit(*edit, control);
+        break;
+    case ControlKind::ListBox:
+        if (auto* list = qobject_cast<QListWidget*>(&widget)) push_list(*list, control);
+        break;
+    }
+    widget.setEnabled(control.enabled);
+    if (widget.isHidden() == control.visible) widget.setVisible(control.visible);
+}
+
+void read_from_widget(const QWidget& widget, ControlRecord& control) {
+    switch (control.kind) {
+    case ControlKind::Edit:
+        if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) read_edit(*edit, control);
+        break;
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+            control.state = button->isChecked();
+        break;
+    case ControlKind::ListBox:
+        if (const auto* list = qobject_cast<const QListWidget*>(&widget))
+            control.selection = selected_row(*list);
+        break;
+    case ControlKind::Static:
+    case ControlKind::GroupBox:
+    case ControlKind::PushButton:
+        break;
+    }
+}
+
+} // namespace binora

@@ -1,0 +1,189 @@
+#include "dialog/qt/control_widgets.hpp"
+
+#include "dialog/qt/cp1252_codec.hpp"
+#include "dialog/qt/images.hpp"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace binora {
+
+namespace {
+
+bool has(unsigned style, unsigned bit) {
+    return (style & bit) != 0;
+}
+
+// True when the key press would type a visible character other than an ASCII digit. Keys
+// with Ctrl or Meta are shortcuts (Ctrl+V pastes) and control characters edit; both pass.
+bool types_non_digit(const QKeyEvent& event) {
+    if ((event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0) return false;
+    const QString typed = event.text();
+    return std::any_of(typed.begin(), typed.end(), [](QChar c) {
+        return c.isPrint() && (c < QLatin1Char('0') || c > QLatin1Char('9'));
+    });
+}
+
+// An image larger than the label is scaled down to fit, keeping its proportions, so that
+// none of it is cut off; a smaller one keeps its size.
+QPixmap fitted(const QPixmap& pixmap, const QSize& room) {
+    if (pixmap.isNull() || (pixmap.width() <= room.width() && pixmap.height() <= room.height()))
+        return pixmap;
+    return pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QWidget* create_label(const ControlTemplate& item, const QRect& geometry, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    const bool image = has(item.style, STYLE_ICON) || has(item.style, STYLE_BITMAP);
+    if (image) {
+        label->setPixmap(fitted(image_pixmap(item.image_id), geometry.size()));
+        label->setAlignment(has(item.style, STYLE_CENTER_IMAGE) ? Qt::AlignCenter
+                                                                : Qt::AlignLeft | Qt::AlignTop);
+    } else {
+        label->setTextFormat(Qt::PlainText);
+        label->setText(with_plain_line_breaks(from_cp1252(item.caption)));
+        label->setWordWrap(!has(item.style, STYLE_NO_WORD_WRAP));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    if (has(item.style, STYLE_SUNKEN)) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+    }
+    return label;
+}
+
+QWidget* create_push_button(const ControlTemplate& item, const QRect& geometry, QWidget* parent) {
+    auto* button = new QPushButton(from_cp1252(item.caption), parent);
+    button->setGeometry(geometry);
+    const bool is_default = has(item.style, STYLE_DEFAULT_BUTTON);
+    button->setAutoDefault(is_default);
+    button->setDefault(is_default);
+    if (has(item.style, STYLE_ICON)) {
+        const QIcon icon = image_icon(item.image_id);
+        if (!icon.isNull()) show_button_image(*button, icon);
+    }
+    return button;
+}
+
+QWidget* create_edit(const ControlTemplate& item, QWidget* parent) {
+    auto* edit = new EditBox(item.style, parent);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setReadOnly(has(item.style, STYLE_READ_ONLY));
+    return edit;
+}
+
+} // namespace
+
+EditBox::EditBox(unsigned style, QWidget* parent)
+    : QLineEdit(parent), digits_only_(has(style, STYLE_NUMBER)),
+      static_edge_(has(style, STYLE_STATIC_EDGE)) {}
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+    if (digits_only_ && !isReadOnly() && types_non_digit(*event)) {
+        QApplication::beep();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void EditBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!static_edge_) return;
+    QPainter painter(this);
+    qDrawShadeRect(&painter, rect(), palette(), true, 1);
+}
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+    const auto command = QListWidget::selectionCommand(index, event);
+    if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect) ||
+        command.testFlag(QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
+namespace {
+
+QWidget* create_widget_of_kind(const ControlTemplate& item, const QRect& geometry,
+                               QWidget* parent) {
+    switch (item.kind) {
+    case ControlKind::Static:
+        return create_label(item, geometry, parent);
+    case ControlKind::GroupBox:
+        return new QGroupBox(from_cp1252(item.caption), parent);
+    case ControlKind::PushButton:
+        return create_push_button(item, geometry, parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(from_cp1252(item.caption), parent);
+    case ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(from_cp1252(item.caption), parent);
+        radio->setAutoExclusive(false); // the dialog puts each template group in a QButtonGroup
+        return radio;
+    }
+    case ControlKind::Edit:
+        return create_edit(item, parent);
+    case ControlKind::ListBox:
+        return new ListBox(parent);
+    }
+    return new QWidget(parent);
+}
+
+} // namespace
+
+QWidget* create_control_widget(const ControlTemplate& item, const QRect& geometry,
+                               QWidget* parent) {
+    QWidget* widget = create_widget_of_kind(item, geometry, parent);
+    widget->setGeometry(geometry);
+    if (has(item.style, STYLE_HIDDEN)) widget->hide();
+    return widget;
+}
+
+QString with_plain_line_breaks(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool next_is = i + 1 < text.size();
+        if (c == QLatin1Char('\n')) {
+            plain.append(QLatin1Char('\n'));
+            if (next_is && text[i + 1] == QLatin1Char('\r')) ++i;
+        } else if (c == QLatin1Char('\r')) {
+            if (next_is && text[i + 1] == QLatin1Char('\n')) {
+                plain.append(QLatin1Char('\n'));
+                ++i;
+            }
+        } else {
+            plain.append(c);
+        }
+    }
+    return plain;
+}
+
+void show_button_image(QAbstractButton& button, const QIcon& icon) {
+    constexpr int FRAME_ALLOWANCE = 8; // the style's bevel and focus frame around the image
+    const QSize natural = icon.actualSize(QSize(256, 256));
+    const int room = std::min(button.width(), button.height()) - FRAME_ALLOWANCE;
+    const int side = std::clamp(room, 1, std::max(natural.width(), natural.height()));
+    if (!button.text().isEmpty()) button.setToolTip(button.text());
+    button.setText(QString());
+    button.setIcon(icon);
+    button.setIconSize(QSize(side, side));
+}
+
+} // namespace binora

@@ -1,0 +1,60 @@
+#pragma once
+
+// The Qt widgets that realise the control kinds of a dialog template: static text and image
+// labels, group boxes, push buttons, check boxes, radio buttons, edits and list boxes.
+
+#include "dialog/dialog_template.hpp"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QString>
+
+#include <string_view>
+
+class QAbstractButton;
+class QIcon;
+class QRect;
+class QWidget;
+
+namespace binora {
+
+// A single-line edit. A number-only edit refuses key presses that would type anything but
+// the digits 0-9 (with a beep); text pasted from the clipboard is not filtered. A static edge
+// adds a one-pixel sunken border inside the edit's frame.
+class EditBox final : public QLineEdit {
+  public:
+    EditBox(unsigned style, QWidget* parent);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool digits_only_;
+    bool static_edge_;
+};
+
+// A single-selection list box whose user can move the selection but not clear it, as on
+// the platform the templates come from (Ctrl+click on the selected row keeps it selected).
+class ListBox final : public QListWidget {
+  public:
+    explicit ListBox(QWidget* parent);
+
+  protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+};
+
+// A new widget for the template item, child of `parent`, placed at `geometry` (pixels), with
+// the item's caption, image and style; values and signals are the caller's.
+QWidget* create_control_widget(const ControlTemplate& item, const QRect& geometry, QWidget* parent);
+
+// The text with each line break written as "\r\n", "\n\r" or "\n" turned into one "\n"; a
+// lone "\r" is dropped.
+QString with_plain_line_breaks(const QString& text);
+
+// Shows `icon` on a push button instead of its caption, scaled to fit inside the button
+// (never enlarged past its natural size); the caption becomes the tool tip.
+void show_button_image(QAbstractButton& button, const QIcon& icon);
+
+} // namespace binora

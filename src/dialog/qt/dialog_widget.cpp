@@ -1,0 +1,203 @@
+#include "dialog/qt/dialog_widget.hpp"
+
+#include "dialog/dialog_constants.hpp"
+#include "dialog/dialog_events.hpp"
+#include "dialog/qt/control_values.hpp"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <utility>
+
+namespace binora {
+
+namespace {
+
+constexpr int COMMAND_CANCEL = 2;
+
+int handlers_running = 0;
+
+// Focus that only comes back because the window was re-activated (or a popup closed) is not
+// the user entering the control: closing a message box must not run a focus routine again.
+bool is_user_focus_change(const QFocusEvent& event) {
+    switch (event.reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::OtherFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
+Qt::WindowFlags window_flags(const DIALOG_RECORD& record) {
+    const unsigned style = record.source != nullptr ? record.source->style : 0;
+    Qt::WindowFlags flags = (style & DIALOG_APP_WINDOW) != 0 ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowCloseButtonHint;
+    if ((style & DIALOG_MINIMIZE_BOX) != 0) flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+} // namespace
+
+HandlerScope::HandlerScope() {
+    ++handlers_running;
+}
+
+HandlerScope::~HandlerScope() {
+    --handlers_running;
+}
+
+bool HandlerScope::active() {
+    return handlers_running > 0;
+}
+
+DialogWidget::DialogWidget(DIALOG_RECORD& record, QWidget* parent, bool modal)
+    : QDialog(parent, window_flags(record)), record_(&record), modal_(modal) {
+    if (modal) setWindowModality(Qt::ApplicationModal);
+}
+
+DialogWidget::~DialogWidget() {
+    detach();
+    const std::vector<QWidget*> controls = std::exchange(widgets_, {});
+    groups_.clear();
+    qDeleteAll(controls);
+}
+
+void DialogWidget::add_control(QWidget* widget, QButtonGroup* group) {
+    widgets_.push_back(widget);
+    groups_.push_back(group);
+}
+
+QWidget* DialogWidget::control_widget(int index) const {
+    return index >= 0 && index < static_cast<int>(widgets_.size())
+               ? widgets_[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
+QButtonGroup* DialogWidget::control_group(int index) const {
+    return index >= 0 && index < static_cast<int>(groups_.size())
+               ? groups_[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
+int DialogWidget::index_of(const QObject* widget) const {
+    const auto found = std::find(widgets_.begin(), widgets_.end(), widget);
+    return found == widgets_.end() ? -1 : static_cast<int>(found - widgets_.begin());
+}
+
+int DialogWidget::focused_control_id() const {
+    const int index = index_of(focusWidget());
+    if (record_ == nullptr || index < 0 || index >= static_cast<int>(record_->controls.size()))
+        return 0;
+    return record_->controls[static_cast<std::size_t>(index)].id;
+}
+
+void DialogWidget::refresh_before_report(int index) {
+    const ControlRecord& control = record_->controls[static_cast<std::size_t>(index)];
+    int first = index;
+    int last = index;
+    if (control.kind == ControlKind::RadioButton && control.group_first >= 0) {
+        first = control.group_first;
+        last = control.group_last;
+    }
+    for (int i = first; i <= last; ++i) {
+        ControlRecord& member = record_->controls[static_cast<std::size_t>(i)];
+        QWidget* widget = control_widget(i);
+        if (widget != nullptr && !member.dirty && (i == index || member.kind == control.kind))
+            read_from_widget(*widget, member);
+    }
+}
+
+void DialogWidget::report(int index, int event) {
+    if (record_ == nullptr || record_->busy) return;
+    if (index < 0 || index >= static_cast<int>(record_->controls.size())) return;
+    const HandlerScope scope;
+    refresh_before_report(index);
+    dispatch_event(*record_, record_->controls[static_cast<std::size_t>(index)].id, event);
+}
+
+void DialogWidget::command(int id) {
+    if (record_ == nullptr || record_->busy) return;
+    const HandlerScope scope;
+    dialog_command(*record_, id);
+}
+
+void DialogWidget::run_modal() {
+    if (modal_ended_) return;
+    exec();
+}
+
+void DialogWidget::end_modal() {
+    modal_ended_ = true;
+    ending_modal_ = true;
+    done(QDialog::Accepted);
+    ending_modal_ = false;
+}
+
+void DialogWidget::set_close_enabled(bool enabled) {
+    if (close_enabled_ == enabled) return;
+    close_enabled_ = enabled;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowCloseButtonHint, enabled); // hides a visible window
+    if (shown) show();
+}
+
+void DialogWidget::done(int result) {
+    if (ending_modal_) QDialog::done(result);
+}
+
+void DialogWidget::accept() {}
+
+void DialogWidget::reject() {
+    if (close_enabled_) command(COMMAND_CANCEL);
+}
+
+bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
+    const bool gained = event->type() == QEvent::FocusIn;
+    if ((gained || event->type() == QEvent::FocusOut) &&
+        is_user_focus_change(*static_cast<QFocusEvent*>(event)))
+        report(index_of(watched), gained ? EVENT_FOCUS_GAINED : EVENT_FOCUS_LOST);
+    return QDialog::eventFilter(watched, event);
+}
+
+void DialogWidget::keyPressEvent(QKeyEvent* event) {
+    if (record_ == nullptr) return;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        command(COMMAND_CANCEL);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        const ControlRecord* focused = find_control(*record_, focused_control_id());
+        const bool on_button = focused != nullptr && focused->kind == ControlKind::PushButton;
+        command(on_button ? focused->id : enter_command_id(*record_));
+        return;
+    }
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void DialogWidget::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the layer destroys the window when the command closes the dialog
+    if (close_enabled_) command(COMMAND_CANCEL);
+}
+
+void DialogWidget::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (record_ == nullptr || record_->busy) return;
+    if (event->type() == QEvent::ActivationChange && !modal_) {
+        const HandlerScope scope;
+        dialog_activated(*record_, isActiveWindow());
+    } else if (event->type() == QEvent::WindowStateChange) {
+        const HandlerScope scope;
+        dialog_resized(*record_);
+    }
+}
+
+} // namespace binora

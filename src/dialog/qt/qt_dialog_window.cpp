@@ -1,0 +1,192 @@
+#include "dialog/qt/qt_dialog_window.hpp"
+
+#include "dialog/qt/control_values.hpp"
+#include "dialog/qt/control_widgets.hpp"
+#include "dialog/qt/cp1252_codec.hpp"
+#include "dialog/qt/dialog_font.hpp"
+#include "dialog/qt/dialog_units.hpp"
+#include "dialog/qt/dialog_widget.hpp"
+#include "dialog/qt/images.hpp"
+
+#include "dialog/dialog_constants.hpp"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+
+#include <map>
+
+namespace binora {
+
+namespace {
+
+constexpr int CANCEL_ID = 2;
+
+// The window's position: the template's x, y from the owner's client area, or from the top
+// left of the screen's work area for a window without owner.
+QPoint window_position(const QRect& client, const QWidget* parent) {
+    if (parent != nullptr) return parent->geometry().topLeft() + client.topLeft();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint origin = screen != nullptr ? screen->availableGeometry().topLeft() : QPoint();
+    return origin + client.topLeft();
+}
+
+} // namespace
+
+QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bool modal)
+    : record_(record) {
+    QWidget* parent_widget = parent != nullptr ? parent->widget() : nullptr;
+    widget_ = new DialogWidget(record, parent_widget, modal);
+    const DialogTemplate& source = *record.source;
+    const QFont font = dialog_font(source, QApplication::font());
+    widget_->setFont(font);
+    const DialogBaseUnits base = dialog_base_units(font);
+    const QRect client = dialog_units_to_pixels(source.rect, base);
+    widget_->setFixedSize(client.size());
+    widget_->move(window_position(client, parent_widget));
+    widget_->setWindowTitle(from_cp1252(source.caption));
+
+    std::map<int, QButtonGroup*> radio_groups; // by the index of the group's first radio
+    QWidget* previous_in_tab_order = nullptr;
+    for (int i = 0; i < static_cast<int>(record.controls.size()); ++i) {
+        const ControlRecord& control = record.controls[static_cast<std::size_t>(i)];
+        QWidget* widget = create_control_widget(
+            *control.source, dialog_units_to_pixels(control.source->rect, base), widget_);
+        QButtonGroup* group = nullptr;
+        if (control.kind == ControlKind::RadioButton) {
+            QButtonGroup*& shared = radio_groups[control.group_first];
+            if (shared == nullptr) {
+                shared = new QButtonGroup(widget_);
+                shared->setExclusive(true);
+            }
+            group = shared;
+            group->addButton(static_cast<QAbstractButton*>(widget));
+        }
+        widget_->add_control(widget, group);
+        connect_notifications(i, control.kind, widget);
+        if (control.kind == ControlKind::GroupBox) widget->lower(); // behind what it frames
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (previous_in_tab_order != nullptr)
+                QWidget::setTabOrder(previous_in_tab_order, widget);
+            previous_in_tab_order = widget;
+        }
+    }
+}
+
+QtDialogWindow::~QtDialogWindow() {
+    if (!widget_) return;
+    widget_->detach();
+    widget_->hide();
+    if (HandlerScope::active())
+        widget_->deleteLater(); // a handler of one of the layer's windows is still running
+    else
+        delete widget_.data();
+}
+
+void QtDialogWindow::connect_notifications(int index, ControlKind kind, QWidget* widget) {
+    DialogWidget* dialog = widget_;
+    switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, widget,
+                         [dialog, index] { dialog->report(index, EVENT_CLICKED); });
+        break;
+    case ControlKind::Edit:
+        widget->installEventFilter(dialog);
+        QObject::connect(static_cast<QLineEdit*>(widget), &QLineEdit::textChanged, widget,
+                         [dialog, index] {
+                             dialog->report(index, EVENT_UPDATE);
+                             dialog->report(index, EVENT_CHANGED);
+                         });
+        break;
+    case ControlKind::ListBox: {
+        auto* list = static_cast<QListWidget*>(widget);
+        QObject::connect(list, &QListWidget::itemSelectionChanged, widget,
+                         [dialog, index] { dialog->report(index, EVENT_SELECTION_CHANGED); });
+        QObject::connect(list, &QListWidget::itemDoubleClicked, widget,
+                         [dialog, index] { dialog->report(index, EVENT_DOUBLE_CLICK); });
+        break;
+    }
+    case ControlKind::Static:
+    case ControlKind::GroupBox:
+        break;
+    }
+}
+
+int QtDialogWindow::index_of(const ControlRecord& control) const {
+    if (record_.source == nullptr || control.source == nullptr) return -1;
+    const auto& items = record_.source->controls;
+    if (items.empty() || control.source < items.data() ||
+        control.source >= items.data() + items.size())
+        return -1;
+    return static_cast<int>(control.source - items.data());
+}
+
+void QtDialogWindow::set_caption(const std::string& caption) {
+    if (widget_) widget_->setWindowTitle(from_cp1252(caption));
+}
+
+void QtDialogWindow::push_control(const ControlRecord& control) {
+    if (!widget_) return;
+    const int index = index_of(control);
+    QWidget* widget = widget_->control_widget(index);
+    if (widget == nullptr) return;
+    push_to_widget(*widget, control, widget_->control_group(index));
+    if (control.id == CANCEL_ID && control.kind == ControlKind::PushButton)
+        widget_->set_close_enabled(control.enabled);
+}
+
+void QtDialogWindow::read_control(ControlRecord& control) {
+    if (!widget_) return;
+    if (const QWidget* widget = widget_->control_widget(index_of(control)))
+        read_from_widget(*widget, control);
+}
+
+void QtDialogWindow::show(int show_command) {
+    if (!widget_) return;
+    switch (show_command) {
+    case SW_HIDE:
+        widget_->hide();
+        return;
+    case SW_SHOWMINIMIZED:
+        widget_->showMinimized();
+        return;
+    case SW_SHOWMAXIMIZED:
+        widget_->showMaximized();
+        break;
+    default:
+        widget_->showNormal();
+        break;
+    }
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void QtDialogWindow::run_modal() {
+    if (widget_) widget_->run_modal();
+}
+
+void QtDialogWindow::end_modal() {
+    if (widget_) widget_->end_modal();
+}
+
+void QtDialogWindow::set_window_icon(int image_id) {
+    if (widget_) widget_->setWindowIcon(image_icon(image_id));
+}
+
+void QtDialogWindow::set_control_image(int control_id, int image_id) {
+    const ControlRecord* control = widget_ ? find_control(record_, control_id) : nullptr;
+    QWidget* widget = control != nullptr ? widget_->control_widget(index_of(*control)) : nullptr;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        show_button_image(*button, image_icon(image_id));
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setPixmap(image_pixmap(image_id));
+    }
+}
+
+} // namespace binora
