@@ -58,6 +58,7 @@ QWidget* create_label(const ControlTemplate& item, const QRect& geometry, QWidge
     if (has(item.style, STYLE_SUNKEN)) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
+        label->setIndent(0); // the text starts right inside the edge, as the template expects
     }
     return label;
 }

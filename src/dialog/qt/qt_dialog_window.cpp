@@ -1,5 +1,6 @@
 #include "dialog/qt/qt_dialog_window.hpp"
 
+#include "dialog/qt/caption_font.hpp"
 #include "dialog/qt/control_values.hpp"
 #include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/cp1252_codec.hpp"
@@ -43,8 +44,8 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
     widget_ = new DialogWidget(record, parent_widget, modal);
     const DialogTemplate& source = *record.source;
     const QFont font = dialog_font(source, QApplication::font());
-    widget_->setFont(font);
     const DialogBaseUnits base = dialog_base_units(font);
+    widget_->setFont(caption_font(source, font, base, *widget_->style()));
     const QRect client = dialog_units_to_pixels(source.rect, base);
     widget_->setFixedSize(client.size());
     widget_->move(window_position(client, parent_widget));
