@@ -13,6 +13,5 @@ namespace binora {
 
 void SUB_REPRESENT(DIALOG_RECORD&, int, int) {}
 void RETRIEVEANDOUTPUTVALUE(DIALOG_RECORD&, int, int) {}
-void SUB_LIST(DIALOG_RECORD&, int, int) {}
 
 } // namespace binora
