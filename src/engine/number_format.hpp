@@ -15,7 +15,7 @@
 //   significand_form(4)  "(1pE14.7)"   w 14, d 7,  E, 2    1.5 -> " 1.5000000E+00"
 //   significand_form(8)  "(1pE22.15)"  w 22, d 15, E, 2
 //   significand_form(16) "(1pE41.33)"  w 41, d 33, E, 2
-//   kind_form(4)         "(1pE)"       w 15, d 7,  E, 2    1.0 -> "   1.0000000E+00"
+//   kind_form(4)         "(1pE)"       w 15, d 7,  E, 2    1.0 -> "  1.0000000E+00"
 //   kind_form(8)         "(1pD)"       w 25, d 16, D, 2    2^-1074 -> "4.9406564584124654D-324"
 //   kind_form(16)        "(1pD)"       w 42, d 33, D, 3
 //   kind_form(k, true)   "(SP,1pE)" for 4, "(SP,1pD)" for 8 and 16: the same with "+".

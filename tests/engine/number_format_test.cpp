@@ -101,29 +101,6 @@ TEST(NumberFormat, ExponentDigitsGrowAndATextLongerThanTheFieldIsNotCut) {
     EXPECT_EQ(format_number(0.0F, narrow), "+0.000Q+0");
 }
 
-TEST(NumberFormat, FormsOfEachKind) {
-    struct FormRow {
-        NumberForm form;
-        int width, digits;
-        char letter;
-        int exponent_digits;
-        bool plus;
-    };
-    const FormRow rows[] = {
-        {significand_form(4), 14, 7, 'E', 2, false},   {significand_form(8), 22, 15, 'E', 2, false},
-        {significand_form(16), 41, 33, 'E', 2, false}, {kind_form(4), 15, 7, 'E', 2, false},
-        {kind_form(8), 25, 16, 'D', 2, false},         {kind_form(16), 42, 33, 'D', 3, false},
-        {kind_form(4, true), 15, 7, 'E', 2, true},     {kind_form(16, true), 42, 33, 'D', 3, true},
-    };
-    for (const auto& r : rows) {
-        EXPECT_EQ(r.form.width, r.width);
-        EXPECT_EQ(r.form.digits, r.digits);
-        EXPECT_EQ(r.form.exponent_letter, r.letter);
-        EXPECT_EQ(r.form.exponent_digits, r.exponent_digits);
-        EXPECT_EQ(r.form.plus_sign, r.plus);
-    }
-}
-
 TEST(NumberFormat, DecimalPointIsAPointWhateverTheUserLocale) {
     locale_t comma = newlocale(LC_ALL_MASK, "de_DE.UTF-8", static_cast<locale_t>(nullptr));
     if (comma == nullptr) GTEST_SKIP() << "no locale with a decimal comma is installed";
