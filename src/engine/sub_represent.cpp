@@ -16,6 +16,7 @@
 #include "shell/language_click.hpp"
 #include "shell/resources/resource.hpp"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace binora {
@@ -51,7 +52,12 @@ void value_changed(DIALOG_RECORD& dialog, int id, int event) {
     DIALOG_SET_TEXT(dialog, IDC_DATATYPE, "");
     DIALOG_SET_FLAG(dialog, IDC_BINARY_XPM, false, PROP_STATE);
     DIALOG_SET_FLAG(dialog, IDC_PARAM_LIST, false, PROP_ENABLED);
-    DIALOG_GET_TEXT(dialog, IDC_VALUE_X, COMUN.VALUE_CHAR, VALUE_CHAR_LENGTH);
+    // The whole text is read, at least VALUE_CHAR's 42 characters: cutting a longer text
+    // (a pasted 50-digit decimal, say) would silently read a different number.
+    int length = 0;
+    DIALOG_GET_INT(dialog, IDC_VALUE_X, length, PROP_TEXT_LENGTH);
+    DIALOG_GET_TEXT(dialog, IDC_VALUE_X, COMUN.VALUE_CHAR,
+                    std::max(VALUE_CHAR_LENGTH, static_cast<std::size_t>(length)));
     if (trim_right(COMUN.VALUE_CHAR).size() < SHORTEST_READ_TEXT) return;
     ISINFINITY_OR_NAN();
     if (COMUN.IS_NAN || COMUN.IS_INFINITY)
