@@ -18,6 +18,8 @@ void GuiTest::SetUp() {
     previous_message_box_ = set_message_box_handler(nullptr);
     previous_save_file_ = set_save_file_handler(nullptr);
     install_qt_dialog_layer();
+    system_ = std::make_unique<QtWindowSystem>();
+    set_window_system(system_.get());
     watchdog_ = std::make_unique<ModalWatchdog>();
 }
 
@@ -26,6 +28,7 @@ void GuiTest::TearDown() {
     settle_events();
     watchdog_.reset();
     set_window_system(previous_system_);
+    system_.reset();
     set_message_box_handler(std::move(previous_message_box_));
     set_save_file_handler(std::move(previous_save_file_));
 }

@@ -25,8 +25,8 @@ namespace binora::testing {
 
 class GuiTest : public ::testing::Test {
   protected:
-    // Installs the Qt window system and its message-box and save-file handlers (the previous
-    // ones come back in TearDown) and starts the watchdog.
+    // Installs a fresh Qt window system and the Qt message-box and save-file handlers (the
+    // previous ones come back in TearDown) and starts the watchdog.
     void SetUp() override;
     // Fails for expected modal windows that never appeared, deletes the windows destroyed
     // during the test and restores what SetUp replaced.
@@ -36,6 +36,7 @@ class GuiTest : public ::testing::Test {
 
   private:
     std::unique_ptr<ModalWatchdog> watchdog_;
+    std::unique_ptr<WindowSystem> system_; // one per test: no quit posted by one reaches another
     WindowSystem* previous_system_ = nullptr;
     MessageBoxHandler previous_message_box_;
     SaveFileHandler previous_save_file_;

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <utility>
+
 namespace binora {
 
 namespace {
@@ -54,17 +56,28 @@ std::unique_ptr<DialogWindow> QtWindowSystem::create_window(DIALOG_RECORD& recor
 }
 
 int QtWindowSystem::run_message_loop() {
+    if (pending_quit_) return *std::exchange(pending_quit_, std::nullopt);
     DialogMessageFilter filter;
     QCoreApplication::instance()->installEventFilter(&filter);
+    looping_ = true;
     const int exit_code = QCoreApplication::exec();
+    looping_ = false;
     QCoreApplication::instance()->removeEventFilter(&filter);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return exit_code;
 }
 
 void QtWindowSystem::post_quit(int exit_code) {
+    // QCoreApplication::exit outside QCoreApplication::exec would make every later modal
+    // loop return at once, so the quit waits for a loop of ours.
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [exit_code] { QCoreApplication::exit(exit_code); },
+        QCoreApplication::instance(),
+        [this, exit_code] {
+            if (looping_)
+                QCoreApplication::exit(exit_code);
+            else
+                pending_quit_ = exit_code;
+        },
         Qt::QueuedConnection);
 }
 

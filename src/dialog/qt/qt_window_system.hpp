@@ -5,6 +5,8 @@
 
 #include "dialog/dialog_window.hpp"
 
+#include <optional>
+
 namespace binora {
 
 class QtWindowSystem final : public WindowSystem {
@@ -17,8 +19,14 @@ class QtWindowSystem final : public WindowSystem {
     // dialog are first offered to DIALOG_IS_DIALOG_MESSAGE. Windows destroyed while the loop
     // ran are deleted before it returns.
     int run_message_loop() override;
-    // Ends the loop with `exit_code` once control is back in it (like a posted quit message).
+    // Like a posted quit message: ends the running loop (and any modal run inside it) with
+    // `exit_code` once control is back in it; posted while no loop runs, it ends the next
+    // loop at once, and nothing else (a modal run meanwhile is not cut short).
     void post_quit(int exit_code) override;
+
+  private:
+    bool looping_ = false;
+    std::optional<int> pending_quit_;
 };
 
 // Installs the Qt window system, the message-box handler and the save-file handler, and
