@@ -1,7 +1,7 @@
-// Typing and pasting bits into the real widgets, offscreen: the boxes in order, with their
+// Typing and pasting bits into the real widgets of the main dialog as start-up wires it,
+// offscreen: the boxes in order, with their
 // icons, and what the edit shows while each box is open.
 
-#include "bit_edit_routines.hpp"
 #include "bitedit/enable_bit_edits.hpp"
 #include "box_texts.hpp"
 #include "dialog/dialog_operations.hpp"
@@ -60,7 +60,6 @@ class BitEditsOnScreen : public GuiTest {
         reset_shell_state();
         install_program_resources();
         ASSERT_TRUE(build_program_records());
-        route_bit_edits(main_dialog());
         ASSERT_TRUE(DIALOG_SHOW_MODELESS(main_dialog()));
         settle_events();
     }
