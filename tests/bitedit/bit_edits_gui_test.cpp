@@ -1,6 +1,6 @@
 // Typing and pasting bits into the real widgets of the main dialog as start-up wires it,
-// offscreen: the boxes in order, with their
-// icons, and what the edit shows while each box is open.
+// offscreen: the boxes in order, with their icons, and what the edit shows while each box
+// is open.
 
 #include "bitedit/enable_bit_edits.hpp"
 #include "box_texts.hpp"
