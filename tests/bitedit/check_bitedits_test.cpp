@@ -1,7 +1,6 @@
 // Validation of typed bits on the windowless main dialog: wrong characters become "1",
 // surplus characters are cut, each correction announced by its message box.
 
-#include "bit_edit_routines.hpp"
 #include "bitedit/check_bitedits.hpp"
 #include "bitedit/enable_bit_edits.hpp"
 #include "box_texts.hpp"
@@ -121,13 +120,12 @@ TEST_F(CheckBitEdits, BoxesHaveCaptionErrorAndTheirIcons) {
     EXPECT_EQ(boxes[1].icon, MessageIcon::Error);
 }
 
-// Typing and pasting through the dialog, with the controller's sequence for a bit edit.
+// Typing and pasting into the main dialog as start-up wires it.
 class TypedBits : public MainDialogTest {
   protected:
     void use_kind(int kind) {
         COMUN.KIND_REAL = kind;
         ENABLEBITEDITS(dialog(), 0, EVENT_CLICKED);
-        route_bit_edits(dialog());
     }
     void empty(int edit) {
         ASSERT_TRUE(DIALOG_SET_TEXT(dialog(), edit, ""));

@@ -1,7 +1,6 @@
 // X rebuilt from the bit edits: every pattern stored exactly, the class text of the stored
 // pattern in the current language, the parameter list enabled exactly for finite X.
 
-#include "bit_edit_routines.hpp"
 #include "bit_patterns.hpp"
 #include "bitedit/enable_bit_edits.hpp"
 #include "bitedit/get_edits_retrieve_real.hpp"
@@ -171,7 +170,6 @@ TEST_F(RetrieveReal, TypingAPatternRebuildsX) {
     COMUN.KIND_REAL = 16;
     COMUN.LANG = LANG_ENGLISH;
     ENABLEBITEDITS(dialog(), IDC_KIND128, EVENT_CLICKED);
-    route_bit_edits(dialog());
     const std::string bits = bits_of_hex("BFFF8000000000000000000000000001");
     struct Part {
         int edit;

@@ -1,7 +1,6 @@
 // Typed infinity and NaN spellings fill the bit edits; entering an edit then rebuilds X
 // and shows the class. Only the edits of the current kind are enabled.
 
-#include "bit_edit_routines.hpp"
 #include "bit_patterns.hpp"
 #include "bitedit/enable_bit_edits.hpp"
 #include "bitedit/set_edits_infinity_nan.hpp"
@@ -53,7 +52,6 @@ TEST_F(InfinityNanFill, FillsTheEditsAndEnteringOneClassifiesThem) {
         {16, "NaN", k16, "7FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", "Not-a-Number"},
     };
     COMUN.LANG = LANG_ENGLISH;
-    route_bit_edits(dialog());
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
         use_kind(row.kind);

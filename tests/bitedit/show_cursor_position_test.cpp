@@ -1,6 +1,5 @@
 // The caret position and field width read-outs of the bit edit being used.
 
-#include "bit_edit_routines.hpp"
 #include "bitedit/enable_bit_edits.hpp"
 #include "bitedit/show_cursor_position.hpp"
 #include "dialog/dialog_events.hpp"
@@ -52,7 +51,6 @@ TEST_F(CursorReadOut, ShowsCaretAndWidthAndSetsTheCurrentField) {
 TEST_F(CursorReadOut, EnteringAnEditShowsZeroThenTypingShowsThePosition) {
     COMUN.KIND_REAL = 8;
     ENABLEBITEDITS(dialog(), IDC_KIND64, EVENT_CLICKED);
-    route_bit_edits(dialog());
     ASSERT_TRUE(DIALOG_SET_TEXT(dialog(), IDC_F64, ""));
     ASSERT_TRUE(user_focus(dialog(), IDC_F64));
     EXPECT_EQ(text(IDC_CURSOR_POS), "0");

@@ -2,10 +2,10 @@
 // pushed to the window before each box appears, in the order of the edit's shape (a sign
 // edit is corrected before its excess box; other edits are cut after it).
 
-#include "bit_edit_routines.hpp"
 #include "box_texts.hpp"
 #include "dialog/dialog_events.hpp"
 #include "dialog/dialog_operations.hpp"
+#include "engine/sub_represent.hpp"
 #include "fake_window_system.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
@@ -37,7 +37,6 @@ class ValidationOrder : public MainDialogTest {
   protected:
     void SetUp() override {
         MainDialogTest::SetUp();
-        route_bit_edits(dialog());
         ASSERT_TRUE(DIALOG_SHOW_MODELESS(dialog()));
         window = FakeWindowSystem::window_of(dialog());
         ASSERT_NE(window, nullptr);
@@ -106,7 +105,7 @@ TEST_F(ValidationOrder, CorrectionsRaiseNoFurtherChange) {
         dialog(), IDC_E32,
         [&runs](DIALOG_RECORD& d, int id, int event) {
             ++runs;
-            bit_edit_changed(d, id, event);
+            SUB_REPRESENT(d, id, event);
         },
         EVENT_CHANGED);
     user_changes(4, IDC_E32, "0000000x1", 9);
