@@ -5,7 +5,6 @@
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/language_click.hpp"
 #include "shell/resources/resource.hpp"
 
 #include <gtest/gtest.h>
@@ -47,10 +46,7 @@ class HelpDialogs : public testing::MainDialogTest {
         return seen;
     }
 
-    void set_language(int id) {
-        ASSERT_TRUE(user_click(dialog(), id));
-        switch_language(dialog(), id);
-    }
+    void set_language(int id) { ASSERT_TRUE(user_click(dialog(), id)); }
 
     FakeWindow* summary_window() {
         return FakeWindowSystem::window_of(BINORAGLOBALS.SUMMARY_DIALOG);

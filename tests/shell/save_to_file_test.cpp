@@ -4,7 +4,6 @@
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/language_click.hpp"
 #include "shell/resources/resource.hpp"
 
 #include <gtest/gtest.h>
@@ -130,10 +129,7 @@ class SaveToFile : public testing::MainDialogTest {
     // The user clicks "Save to File" in the summary; the file dialog answers `answer`.
     void click_save() { ASSERT_TRUE(user_click(BINORAGLOBALS.SUMMARY_DIALOG, IDC_SAVE_TO_FILE)); }
 
-    void choose_language(int id) {
-        ASSERT_TRUE(user_click(dialog(), id));
-        switch_language(dialog(), id);
-    }
+    void choose_language(int id) { ASSERT_TRUE(user_click(dialog(), id)); }
 
     std::string path_of(const std::string& name) const { return (folder / name).string(); }
 

@@ -1,8 +1,8 @@
 #include "dialog/dialog_operations.hpp"
+#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/language_click.hpp"
 #include "shell/resources/resource.hpp"
 #include "shell/titles.hpp"
 
@@ -83,7 +83,7 @@ TEST_F(SetTitles, CaptionsWithoutAnEntryKeepTheirTemplateTextInBothLanguages) {
     std::vector<std::string> before;
     for (int id : untouched)
         before.push_back(text(id));
-    switch_language(dialog(), IDC_LANG_EN);
+    ASSERT_TRUE(user_click(dialog(), IDC_LANG_EN));
     for (std::size_t i = 0; i < std::size(untouched); ++i)
         EXPECT_EQ(text(untouched[i]), before[i]) << untouched[i];
 }
