@@ -1,0 +1,51 @@
+#pragma once
+
+// The command line of binora-cli:
+//   binora-cli [--kind 32|64|128] [--lang en|ro] [--format text|tsv|json] [--header] [VALUE ...]
+//   binora-cli --help | --version
+// Options are long ("--kind 32" or "--kind=32"); every other argument is a VALUE, and after
+// "--" every argument is one (so a value may begin with "--"). A VALUE of the form "0x..."
+// must be a storage word of the chosen kind; anything else is left to the value edit.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace binora::cli {
+
+enum class OutputFormat { text, tsv, json };
+
+enum class Action { read_values, help, version };
+
+struct CliOptions {
+    Action action = Action::read_values;
+    int kind = 8; // data kind: 4, 8 or 16
+    int lang = 2; // language index: 1 Romanian, 2 English
+    OutputFormat format = OutputFormat::text;
+    bool header = false;             // a first line with the column names (tsv)
+    std::vector<std::string> values; // empty: one value per line of standard input
+};
+
+// Either the options or a one-line message saying what is wrong.
+struct ParsedCommandLine {
+    std::optional<CliOptions> options;
+    std::string error;
+};
+
+// Reads the arguments after the program name.
+ParsedCommandLine parse_command_line(std::span<const char* const> arguments);
+
+// The two synopsis lines, each ending in a line feed.
+std::string usage_text();
+
+// The usage, what the program does and what each option means.
+std::string help_text();
+
+// The exit statuses of binora-cli.
+constexpr int EXIT_ALL_READ = 0;
+constexpr int EXIT_SOME_INVALID = 1;
+constexpr int EXIT_USAGE = 2;
+constexpr int EXIT_IO_ERROR = 3;
+
+} // namespace binora::cli

@@ -1,0 +1,43 @@
+#include "cli/cli_session.hpp"
+
+namespace binora::cli {
+
+CliSession::CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors)
+    : program_(options.lang, errors), driver_(program_, options.kind),
+      writer_(out, options.format, options.header), out_(out) {}
+
+bool CliSession::read_value(std::string_view value) {
+    const ReadOut read_out = driver_.read(value);
+    writer_.write(read_out);
+    if (!read_out.valid) any_invalid_ = true;
+    return read_out.valid;
+}
+
+int CliSession::status() const {
+    if (!out_) return EXIT_IO_ERROR;
+    return any_invalid_ ? EXIT_SOME_INVALID : EXIT_ALL_READ;
+}
+
+int CliSession::read_values(const std::vector<std::string>& values) {
+    for (const std::string& value : values) {
+        if (!out_) break;
+        read_value(value);
+    }
+    return status();
+}
+
+int CliSession::read_lines(std::istream& in, bool flush_each_line) {
+    std::string line;
+    while (out_ && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        read_value(line);
+        if (flush_each_line) out_.flush();
+    }
+    if (in.bad()) {
+        program_.report("cannot read standard input");
+        return EXIT_IO_ERROR;
+    }
+    return status();
+}
+
+} // namespace binora::cli

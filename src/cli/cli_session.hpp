@@ -1,0 +1,49 @@
+#pragma once
+
+// A run of binora-cli: the program is started once, every value goes through the same
+// main dialog, and each read-out is written as soon as it is known.
+
+#include "cli/cli_options.hpp"
+#include "cli/headless_program.hpp"
+#include "cli/output_formats.hpp"
+#include "cli/value_driver.hpp"
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace binora::cli {
+
+class CliSession {
+  public:
+    // Read-outs go to `out` in the options' format; messages to `errors`.
+    CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors);
+
+    // False when the program could not start; nothing can be read then.
+    bool started() const { return program_.started(); }
+
+    // Reads one value and writes its read-out; false when the value was invalid.
+    bool read_value(std::string_view value);
+
+    // Reads each value in turn. Returns the exit status: EXIT_ALL_READ, EXIT_SOME_INVALID,
+    // or EXIT_IO_ERROR when writing failed (reading stops then).
+    int read_values(const std::vector<std::string>& values);
+
+    // Reads one value per line of `in` until its end (a line ends with LF or CR LF), using
+    // memory for one line only; flushes `out` after each read-out when `flush_each_line`.
+    // Returns the exit status as read_values, EXIT_IO_ERROR also when `in` fails.
+    int read_lines(std::istream& in, bool flush_each_line);
+
+  private:
+    int status() const;
+
+    HeadlessProgram program_;
+    ValueDriver driver_;
+    ReadOutWriter writer_;
+    std::ostream& out_;
+    bool any_invalid_ = false;
+};
+
+} // namespace binora::cli

@@ -1,0 +1,57 @@
+#include "cli/headless_program.hpp"
+
+#include "dialog/user_input.hpp"
+#include "model/comun.hpp"
+#include "shell/binora_globals.hpp"
+#include "shell/resources/resource.hpp"
+#include "shell/resources/templates.hpp"
+#include "shell/start_up.hpp"
+
+#include <algorithm>
+#include <string>
+
+namespace binora::cli {
+
+namespace {
+
+// A box as one line: its text's line breaks become blanks.
+void print_box(std::ostream& errors, const MessageBoxRequest& request) {
+    std::string text = request.text;
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    errors << request.caption << ": " << text << '\n';
+}
+
+} // namespace
+
+HeadlessProgram::HeadlessProgram(int lang, std::ostream& errors) : errors_(errors) {
+    previous_handler_ = set_message_box_handler([this](const MessageBoxRequest& request) {
+        ++message_count_;
+        print_box(errors_, request);
+    });
+    reset_shared_state();
+    reset_shell_state();
+    install_program_resources();
+    started_ = build_program_records();
+    if (!started_) {
+        message_box("Error initializing application Binora", "Error", MessageIcon::None);
+        return;
+    }
+    if (lang == LANG_ENGLISH) user_click(main_dialog(), IDC_LANG_EN);
+}
+
+HeadlessProgram::~HeadlessProgram() {
+    reset_shell_state();
+    reset_shared_state();
+    set_message_box_handler(std::move(previous_handler_));
+}
+
+void HeadlessProgram::report(std::string_view message) {
+    errors_ << "binora-cli: " << message << '\n';
+}
+
+DIALOG_RECORD& HeadlessProgram::main_dialog() {
+    return BINORAGLOBALS.MAIN_DIALOG;
+}
+
+} // namespace binora::cli

@@ -1,0 +1,91 @@
+#include "cli/output_formats.hpp"
+
+#include <cstdint>
+
+namespace binora::cli {
+
+namespace {
+
+constexpr std::string_view REPLACEMENT_CHARACTER = "\xEF\xBF\xBD";
+
+// The length of the well-formed UTF-8 sequence at the start of `text`, 0 if there is none
+// (stray continuation byte, overlong form, surrogate, beyond U+10FFFF, cut short).
+std::size_t utf8_sequence_length(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
+    const std::uint8_t lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    std::uint8_t low = 0x80; // bounds of the second byte
+    std::uint8_t high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) return 0;
+    if (byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
+void append_control_escape(std::string& out, char c) {
+    static constexpr char hex[] = "0123456789abcdef";
+    const auto value = static_cast<std::uint8_t>(c);
+    out += "\\u00";
+    out += hex[value >> 4];
+    out += hex[value & 0x0F];
+}
+
+} // namespace
+
+std::string json_string_contents(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const char c = text[at];
+        const std::size_t length = utf8_sequence_length(text.substr(at));
+        if (length == 0) {
+            out += REPLACEMENT_CHARACTER;
+            ++at;
+            continue;
+        }
+        if (length > 1) {
+            out += text.substr(at, length);
+        } else if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (static_cast<std::uint8_t>(c) < 0x20) {
+            append_control_escape(out, c);
+        } else {
+            out += c;
+        }
+        at += length;
+    }
+    return out;
+}
+
+void write_json(std::ostream& out, const ReadOut& read_out) {
+    out << '{';
+    for (std::size_t i = 0; i < read_out.columns.size(); ++i)
+        out << (i == 0 ? "\"" : ",\"") << COLUMN_NAMES[i] << "\":\""
+            << json_string_contents(read_out.columns[i]) << '"';
+    out << "}\n";
+}
+
+} // namespace binora::cli

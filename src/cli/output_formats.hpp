@@ -1,0 +1,46 @@
+#pragma once
+
+// The three output formats of binora-cli, all with the column names of read_out.hpp:
+//   tsv   one line per value, the columns separated by tabs (optionally a first line of
+//         names); a tab, line feed, carriage return or backslash inside a column is written
+//         as backslash-t, -n, -r or a doubled backslash
+//   json  one object per line, every column a string member, in column order
+//   text  a block of "name: value" lines per value (escaped as in tsv), blocks separated by
+//         an empty line
+// Columns are bytes as the program has them; JSON strings are made valid UTF-8 (bytes that
+// are no UTF-8 become U+FFFD).
+
+#include "cli/cli_options.hpp"
+#include "cli/read_out.hpp"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace binora::cli {
+
+void write_tsv_header(std::ostream& out);
+void write_tsv(std::ostream& out, const ReadOut& read_out);
+void write_json(std::ostream& out, const ReadOut& read_out);
+void write_text(std::ostream& out, const ReadOut& read_out);
+
+// `text` with tab, line feed, carriage return and backslash written as \t, \n, \r, \\.
+std::string escape_line_breaks(std::string_view text);
+
+// `text` as the contents of a JSON string (without the quotes).
+std::string json_string_contents(std::string_view text);
+
+// Writes read-outs one after the other in the chosen format; the tsv header, when asked
+// for, comes first, even when no value follows.
+class ReadOutWriter {
+  public:
+    ReadOutWriter(std::ostream& out, OutputFormat format, bool header);
+    void write(const ReadOut& read_out);
+
+  private:
+    std::ostream& out_;
+    OutputFormat format_;
+    bool first_ = true;
+};
+
+} // namespace binora::cli

@@ -1,0 +1,45 @@
+#include "cli/storage_word_input.hpp"
+
+#include "model/format_traits.hpp"
+
+namespace binora::cli {
+
+namespace {
+
+constexpr std::string_view PREFIX_LOWER = "0x";
+constexpr std::string_view PREFIX_UPPER = "0X";
+
+int hex_digit_value(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+bool is_storage_word_text(std::string_view text) {
+    return text.starts_with(PREFIX_LOWER) || text.starts_with(PREFIX_UPPER);
+}
+
+std::optional<Word128> parse_storage_word(std::string_view text, int kind) {
+    const FormatTraits* format = find_format(kind);
+    if (format == nullptr || !is_storage_word_text(text)) return std::nullopt;
+    const std::string_view digits = text.substr(PREFIX_LOWER.size());
+    if (digits.size() != static_cast<std::size_t>(format->storage_bits / 4)) return std::nullopt;
+    Word128 word = 0;
+    for (char c : digits) {
+        const int value = hex_digit_value(c);
+        if (value < 0) return std::nullopt;
+        word = (word << 4) | static_cast<Word128>(value);
+    }
+    return word;
+}
+
+std::string storage_word_error(std::string_view text, int kind) {
+    const FormatTraits& format = format_of(kind);
+    return std::string(text) + ": a " + format.name + " storage word is 0x and exactly " +
+           std::to_string(format.storage_bits / 4) + " hexadecimal digits";
+}
+
+} // namespace binora::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+// Storage words typed as "0x" followed by hexadecimal digits: exactly 8, 16 or 32 digits
+// for binary32, binary64 or binary128.
+
+#include "engine/storage_word.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace binora::cli {
+
+// Whether `text` is meant as a storage word: it begins with "0x" (or "0X").
+bool is_storage_word_text(std::string_view text);
+
+// The word of kind 4, 8 or 16 written in `text`, or nothing when the digits after "0x" are
+// not exactly storage-width / 4 hexadecimal digits (either case).
+std::optional<Word128> parse_storage_word(std::string_view text, int kind);
+
+// Why `text` is not a storage word of the kind, as a one-line message.
+std::string storage_word_error(std::string_view text, int kind);
+
+} // namespace binora::cli

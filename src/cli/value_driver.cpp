@@ -1,0 +1,162 @@
+#include "cli/value_driver.hpp"
+
+#include "cli/storage_word_input.hpp"
+#include "dialog/dialog_operations.hpp"
+#include "dialog/user_input.hpp"
+#include "engine/exact_decimal.hpp"
+#include "engine/storage_word.hpp"
+#include "model/comun.hpp"
+#include "model/fixed_text.hpp"
+#include "model/format_traits.hpp"
+#include "shell/resources/resource.hpp"
+
+#include <string>
+
+namespace binora::cli {
+
+namespace {
+
+constexpr std::size_t SHORTEST_READ_TEXT = 3; // the value edit reads nothing shorter
+
+// Everything a control shows (an edit's text, a static's caption).
+std::string shown_text(DIALOG_RECORD& dialog, int id) {
+    const ControlRecord* control = find_control(dialog, id);
+    if (control == nullptr) return {};
+    std::string text;
+    DIALOG_GET_TEXT(dialog, id, text, control->text.size());
+    return std::string(trim_right(text));
+}
+
+std::string shown_trimmed(DIALOG_RECORD& dialog, int id) {
+    return std::string(trim_blanks(shown_text(dialog, id)));
+}
+
+Word128 storage_word_of_x(int kind) {
+    switch (kind) {
+    case 4:
+        return word_of(COMUN.X4);
+    case 8:
+        return word_of(COMUN.X8);
+    default:
+        return word_of(COMUN.X16);
+    }
+}
+
+std::string exact_value_of_x(int kind) {
+    switch (kind) {
+    case 4:
+        return exact_decimal(COMUN.X4);
+    case 8:
+        return exact_decimal(COMUN.X8);
+    default:
+        return exact_decimal(COMUN.X16);
+    }
+}
+
+} // namespace
+
+ValueDriver::ValueDriver(HeadlessProgram& program, int kind) : program_(program), kind_(kind) {}
+
+ReadOut ValueDriver::read(std::string_view input) {
+    const FormatTraits& format = format_of(kind_);
+    DIALOG_RECORD& dialog = program_.main_dialog();
+    ReadOut out;
+    out[COL_INPUT] = std::string(input);
+    out[COL_KIND] = std::to_string(format.storage_bits);
+
+    // X as after start-up: a text that holds no number (",5") keeps the X the window
+    // already has, and in a batch that must not be the previous value's.
+    COMUN.X4 = 0.0F;
+    COMUN.X8 = 0.0;
+    COMUN.X16 = 0;
+    // The kind radio zeroes the kind's bit edits and clears every read-out.
+    user_click(dialog, format.kind_radio);
+
+    out.valid = is_storage_word_text(input) ? write_storage_word(input) : type_value(input);
+    out[COL_STATUS] = out.valid ? "ok" : "invalid";
+    if (!out.valid) return out;
+
+    user_focus(dialog, format.sign_edit);
+    collect_fields(out);
+    collect_parameters(out);
+    return out;
+}
+
+bool ValueDriver::type_value(std::string_view input) {
+    // The value edit ignores texts under 3 characters without trailing blanks; a user types
+    // leading blanks in front of a short value.
+    std::string text(trim_right(input));
+    if (trim_blanks(text).empty()) {
+        program_.report("empty value");
+        return false;
+    }
+    if (text.size() < SHORTEST_READ_TEXT) text.insert(0, SHORTEST_READ_TEXT - text.size(), ' ');
+    const std::size_t boxes_before = program_.message_count();
+    user_replace_text(program_.main_dialog(), IDC_VALUE_X, text);
+    return program_.message_count() == boxes_before;
+}
+
+bool ValueDriver::write_storage_word(std::string_view input) {
+    const auto word = parse_storage_word(input, kind_);
+    if (!word) {
+        program_.report(storage_word_error(input, kind_));
+        return false;
+    }
+    const FormatTraits& format = format_of(kind_);
+    DIALOG_RECORD& dialog = program_.main_dialog();
+    const std::string bits = bit_string(*word, format.storage_bits);
+    const std::size_t boxes_before = program_.message_count();
+    // Field by field, each validated and rebuilt as a user's edit.
+    user_replace_text(dialog, format.sign_edit, bits.substr(0, 1));
+    auto at = std::size_t{1};
+    const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
+    user_replace_text(dialog, format.exponent_edit, bits.substr(at, exponent_bits));
+    at += exponent_bits;
+    for (int part = 0; part < format.significand_edit_count(); ++part) {
+        const auto p = static_cast<std::size_t>(part);
+        const auto width = static_cast<std::size_t>(format.significand_edit_bits[p]);
+        user_replace_text(dialog, format.significand_edits[p], bits.substr(at, width));
+        at += width;
+    }
+    return program_.message_count() == boxes_before;
+}
+
+void ValueDriver::collect_fields(ReadOut& out) {
+    const FormatTraits& format = format_of(kind_);
+    DIALOG_RECORD& dialog = program_.main_dialog();
+    out[COL_SIGN] = shown_text(dialog, format.sign_edit);
+    out[COL_EXPONENT] = shown_text(dialog, format.exponent_edit);
+    for (int part = 0; part < format.significand_edit_count(); ++part)
+        out[COL_SIGNIFICAND] +=
+            shown_text(dialog, format.significand_edits[static_cast<std::size_t>(part)]);
+    out[COL_HEX] = hex_string(storage_word_of_x(kind_), format.storage_bits);
+    out[COL_CLASS] = shown_text(dialog, IDC_DATATYPE);
+    out[COL_VALUE] = shown_trimmed(dialog, IDC_VALUE_X);
+    if (COMUN.IS_FINITE) out[COL_EXACT] = exact_value_of_x(kind_);
+}
+
+void ValueDriver::collect_parameters(ReadOut& out) {
+    DIALOG_RECORD& dialog = program_.main_dialog();
+    // The list is enabled for finite X only; rows it does not offer stay empty.
+    if (!user_select_row(dialog, IDC_PARAM_LIST, 1)) return;
+    out[COL_E] = shown_trimmed(dialog, IDC_NEAREST);
+    out[COL_E_LABEL] = shown_text(dialog, IDC_NEAREST_LABEL);
+    const auto row = [&](int number, Column column) {
+        if (user_select_row(dialog, IDC_PARAM_LIST, number))
+            out[column] = shown_trimmed(dialog, IDC_NEAREST);
+    };
+    row(2, COL_SIG);
+    row(3, COL_ULP);
+    row(4, COL_NEXT_UP);
+    row(5, COL_NEXT_DOWN);
+    // The Binary check box is usable while a neighbour row is selected; it is unchecked
+    // again before the last row so that the next value starts in decimal.
+    if (user_click(dialog, IDC_BINARY_XPM)) {
+        row(4, COL_NEXT_UP_BITS);
+        row(5, COL_NEXT_DOWN_BITS);
+        user_click(dialog, IDC_BINARY_XPM);
+    }
+    row(6, COL_EPSILON);
+}
+
+} // namespace binora::cli
