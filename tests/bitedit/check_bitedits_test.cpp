@@ -133,53 +133,6 @@ class TypedBits : public MainDialogTest {
     }
 };
 
-TEST_F(TypedBits, KeystrokesAreCorrectedOneAtATime) {
-    struct Row {
-        int kind;
-        int edit;
-        std::string before;
-        int caret;
-        std::string typed;
-        std::string after;
-        Boxes boxes;
-    };
-    const Row rows[] = {
-        {4, IDC_E32, "", 0, "2", "1", {INVALID_BOX}},
-        // A number-only edit refuses letters at the keyboard.
-        {4, IDC_E32, "", 0, "1a0", "10", {}},
-        {4, IDC_E32, "01111111", 8, "1", "01111111", {EXCESS_BOX}},
-        {4, IDC_E32, "01111111", 8, "5", "01111111", {INVALID_BOX, EXCESS_BOX}},
-        {4, IDC_E32, "01111111", 0, "1", "10111111", {EXCESS_BOX}},
-        {4, IDC_S32, "0", 1, "1", "0", {EXCESS_BOX}},
-        {4, IDC_S32, "0", 0, "x", "1", {INVALID_BOX, EXCESS_BOX}},
-        {4, IDC_F32, "", 0, "1 0", "1 0", {}},
-        {4, IDC_F32, "", 0, "0a1b", "0111", {INVALID_BOX, INVALID_BOX}},
-        {8, IDC_E64, "10000000000", 11, "7", "10000000000", {EXCESS_BOX}},
-        {16, IDC_E128, "100000000000000", 15, "9", "100000000000000", {EXCESS_BOX}},
-        {16, IDC_F128_48, zeros(48), 48, "1", zeros(48), {EXCESS_BOX}},
-        {16, IDC_F128_64, ones(64), 64, "q", ones(64), {EXCESS_BOX}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.edit);
-        SCOPED_TRACE(row.typed);
-        use_kind(row.kind);
-        ASSERT_TRUE(DIALOG_SET_TEXT(dialog(), row.edit, row.before));
-        ASSERT_TRUE(DIALOG_SET_INT(dialog(), row.edit, row.caret, PROP_CARET));
-        message_boxes.clear();
-        ASSERT_TRUE(user_type(dialog(), row.edit, row.typed));
-        EXPECT_EQ(text(row.edit), row.after);
-        EXPECT_EQ(message_boxes.texts(), row.boxes);
-    }
-}
-
-TEST_F(TypedBits, PastedTextIsCheckedAsOneChange) {
-    use_kind(4);
-    empty(IDC_F32);
-    ASSERT_TRUE(user_paste(dialog(), IDC_F32, "0a1b"));
-    EXPECT_EQ(text(IDC_F32), "0111");
-    EXPECT_EQ(message_boxes.texts(), Boxes{INVALID_BOX});
-}
-
 TEST_F(TypedBits, AHugePasteIsCutToTheFieldQuickly) {
     use_kind(16);
     empty(IDC_F128_64);
