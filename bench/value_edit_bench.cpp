@@ -1,0 +1,54 @@
+// The value edit on the windowless main dialog as start-up builds it: one change event of
+// IDC_VALUE_X (SUB_REPRESENT reads the text and writes the bit edits) per kind, and one whole
+// value as binora-cli drives it (kind, text, sign edit, all rows of the parameter list).
+
+#include "cli/headless_program.hpp"
+#include "cli/value_driver.hpp"
+#include "dialog/user_input.hpp"
+#include "model/comun.hpp"
+#include "shell/resources/resource.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <sstream>
+#include <string_view>
+
+namespace {
+
+constexpr std::array<std::string_view, 4> TEXTS = {"0.1", "-2.5", "6.02214076e23",
+                                                   "1.17549435e-38"};
+
+void value_edit_change(benchmark::State& state, int kind_radio) {
+    std::ostringstream errors;
+    binora::cli::HeadlessProgram program(binora::LANG_ENGLISH, errors);
+    binora::DIALOG_RECORD& dialog = program.main_dialog();
+    binora::user_click(dialog, kind_radio);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        binora::user_replace_text(dialog, binora::IDC_VALUE_X, TEXTS[i]);
+        i = (i + 1) % TEXTS.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void cli_value(benchmark::State& state, int kind) {
+    std::ostringstream errors;
+    binora::cli::HeadlessProgram program(binora::LANG_ENGLISH, errors);
+    binora::cli::ValueDriver driver(program, kind);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(driver.read(TEXTS[i]));
+        i = (i + 1) % TEXTS.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+BENCHMARK_CAPTURE(value_edit_change, binary32, binora::IDC_KIND32);
+BENCHMARK_CAPTURE(value_edit_change, binary64, binora::IDC_KIND64);
+BENCHMARK_CAPTURE(value_edit_change, binary128, binora::IDC_KIND128);
+BENCHMARK_CAPTURE(cli_value, binary32, 4);
+BENCHMARK_CAPTURE(cli_value, binary64, 8);
+BENCHMARK_CAPTURE(cli_value, binary128, 16);
+
+} // namespace
