@@ -1,7 +1,7 @@
 #include "cli/value_driver.hpp"
 
+#include "cli/shown_text.hpp"
 #include "cli/storage_word_input.hpp"
-#include "dialog/dialog_operations.hpp"
 #include "dialog/user_input.hpp"
 #include "engine/exact_decimal.hpp"
 #include "engine/storage_word.hpp"
@@ -17,15 +17,6 @@ namespace binora::cli {
 namespace {
 
 constexpr std::size_t SHORTEST_READ_TEXT = 3; // the value edit reads nothing shorter
-
-// Everything a control shows (an edit's text, a static's caption).
-std::string shown_text(DIALOG_RECORD& dialog, int id) {
-    const ControlRecord* control = find_control(dialog, id);
-    if (control == nullptr) return {};
-    std::string text;
-    DIALOG_GET_TEXT(dialog, id, text, control->text.size());
-    return std::string(trim_right(text));
-}
 
 std::string shown_trimmed(DIALOG_RECORD& dialog, int id) {
     return std::string(trim_blanks(shown_text(dialog, id)));

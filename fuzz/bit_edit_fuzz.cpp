@@ -1,0 +1,116 @@
+// The bit edits of the windowless main dialog, any kind, with arbitrary text: a sequence of
+// edits (replace, paste at the caret, type key by key, move the caret and enter the edit),
+// each validated and rebuilt as a user's edit; then every parameter row is selected, in
+// decimal and in binary. Checked after every step: each bit edit of the kind holds only "0",
+// "1" and blanks and never more characters than its field has bits; X is the pattern read
+// from the edits with blanks skipped.
+//
+// Input: byte 0 chooses the kind (mod 3) and the language (bit 7); then commands of three
+// parts: a byte choosing the edit (mod the kind's edit count) and the action (/4 mod 4), a
+// length byte n (for "move the caret": the caret), then n bytes of text.
+
+#include "bitedit/bit_fields.hpp"
+#include "cli/headless_program.hpp"
+#include "cli/shown_text.hpp"
+#include "dialog/user_input.hpp"
+#include "engine/storage_word.hpp"
+#include "fuzz_check.hpp"
+#include "model/comun.hpp"
+#include "model/format_traits.hpp"
+#include "null_stream.hpp"
+#include "shell/resources/resource.hpp"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using binora::fuzz::check;
+
+constexpr std::size_t LONGEST_READ_OUT = 64;
+
+binora::Word128 storage_word_of_x(int kind) {
+    switch (kind) {
+    case 4:
+        return binora::word_of(binora::COMUN.X4);
+    case 8:
+        return binora::word_of(binora::COMUN.X8);
+    default:
+        return binora::word_of(binora::COMUN.X16);
+    }
+}
+
+void check_edits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
+    std::string joined;
+    for (const auto& field : binora::bit_fields_of(format)) {
+        const std::string text = binora::cli::shown_text(dialog, field.edit);
+        check(text.size() <= static_cast<std::size_t>(field.bits), "no bit in excess stays");
+        check(text.find_first_not_of("01 ") == std::string::npos, "only 0, 1 and blank stay");
+        joined += binora::read_bit_field(dialog, field);
+    }
+    check(storage_word_of_x(format.kind) == binora::word_from_bit_string(joined),
+          "X is the pattern of the bit edits");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const int kinds[] = {4, 8, 16};
+    const binora::FormatTraits& format = binora::format_of(kinds[data[0] % 3]);
+    const int lang = (data[0] & 0x80) != 0 ? binora::LANG_ROMANIAN : binora::LANG_ENGLISH;
+    const std::vector<binora::BitField> fields = binora::bit_fields_of(format);
+
+    binora::fuzz::NullStream messages;
+    binora::cli::HeadlessProgram program(lang, messages);
+    check(program.started(), "the program starts");
+    auto& dialog = program.main_dialog();
+    binora::user_click(dialog, format.kind_radio);
+
+    std::size_t at = 1;
+    while (at + 2 <= size) {
+        const int edit = fields[data[at] % fields.size()].edit;
+        const int action = (data[at] / 4) % 4;
+        const std::size_t length = data[at + 1];
+        at += 2;
+        const std::string_view text(reinterpret_cast<const char*>(data + at),
+                                    std::min(length, size - at));
+        at += text.size();
+        switch (action) {
+        case 0:
+            binora::user_replace_text(dialog, edit, text);
+            break;
+        case 1:
+            binora::user_paste(dialog, edit, text);
+            break;
+        case 2:
+            binora::user_type(dialog, edit, text);
+            break;
+        default:
+            binora::user_set_caret(dialog, edit, static_cast<int>(length));
+            binora::user_focus(dialog, edit);
+            break;
+        }
+        check_edits(dialog, format);
+    }
+
+    binora::user_focus(dialog, format.sign_edit);
+    check_edits(dialog, format);
+    for (int row = 1; row <= 6; ++row) {
+        if (!binora::user_select_row(dialog, binora::IDC_PARAM_LIST, row)) return 0;
+        check(binora::cli::shown_text(dialog, binora::IDC_NEAREST).size() <= LONGEST_READ_OUT,
+              "a read-out fits its edit");
+    }
+    binora::user_select_row(dialog, binora::IDC_PARAM_LIST, 4);
+    binora::user_click(dialog, binora::IDC_BINARY_XPM);
+    for (int row : {4, 5}) {
+        binora::user_select_row(dialog, binora::IDC_PARAM_LIST, row);
+        check(binora::cli::shown_text(dialog, binora::IDC_NEAREST).size() <= LONGEST_READ_OUT,
+              "a binary neighbour fits its edit");
+    }
+    return 0;
+}

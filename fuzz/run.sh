@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang into build-fuzz/ and runs each for the given number of
+# seconds (default 600), starting from the seed corpora (seed_corpora.sh) and the corpus
+# kept from earlier runs in build-fuzz/corpus/. A finding (crash, sanitizer report, broken
+# property, hang) stops the run with a non-zero status; its input is saved in
+# build-fuzz/findings/<target>/ — turn it into a regression test.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-600}
+build=${BINORA_FUZZ_DIR:-$top/build-fuzz}
+targets=(decimal_reader_fuzz value_edit_fuzz bit_edit_fuzz cli_lines_fuzz)
+
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DBINORA_FUZZ=ON \
+  -DBINORA_TESTS=OFF -DBINORA_BENCHMARKS=OFF -DBINORA_WERROR=ON >/dev/null
+cmake --build "$build" -j2 --target "${targets[@]}"
+[ -d "$build/seeds" ] || "$top/fuzz/seed_corpora.sh" "$build/seeds"
+
+for target in "${targets[@]}"; do
+  max_len=4096
+  # Key-by-key typing reads the whole text again at every key: keep those inputs short.
+  case $target in value_edit_fuzz | bit_edit_fuzz) max_len=512 ;; esac
+  mkdir -p "$build/corpus/$target" "$build/findings/$target"
+  echo "== $target: $seconds s"
+  "$build/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/findings/$target/" \
+    "$build/corpus/$target" "$build/seeds/$target"
+done
