@@ -16,15 +16,25 @@ namespace {
 WindowSystem* installed_system = nullptr;
 DIALOG_RECORD* running = nullptr;         // dialog whose routine is running
 DIALOG_RECORD* active_modeless = nullptr; // modeless dialog whose window is active
-std::vector<DIALOG_RECORD*> modal_runs;   // modal runs in progress, innermost last
-std::vector<DIALOG_RECORD*> windowed;     // records that have a window
+
+// Modal runs in progress (innermost last) and records that have a window. Never destroyed:
+// records that live for the whole run are destroyed at exit, in no fixed order with this
+// file's objects, and forget themselves here.
+std::vector<DIALOG_RECORD*>& modal_runs_list() {
+    static auto* list = new std::vector<DIALOG_RECORD*>;
+    return *list;
+}
+std::vector<DIALOG_RECORD*>& windowed_list() {
+    static auto* list = new std::vector<DIALOG_RECORD*>;
+    return *list;
+}
 
 void remove(std::vector<DIALOG_RECORD*>& list, DIALOG_RECORD* record) {
     list.erase(std::remove(list.begin(), list.end(), record), list.end());
 }
 
 DIALOG_RECORD* record_of_window(const DialogWindow* window) {
-    for (DIALOG_RECORD* record : windowed)
+    for (DIALOG_RECORD* record : windowed_list())
         if (record->window.get() == window) return record;
     return nullptr;
 }
@@ -37,7 +47,7 @@ bool create_window(DIALOG_RECORD& dialog, DIALOG_RECORD* owner, bool modal) {
     if (!dialog.window) return false;
     dialog.modal = modal;
     dialog.owner = owner;
-    windowed.push_back(&dialog);
+    windowed_list().push_back(&dialog);
     if (dialog.caption_set) dialog.window->set_caption(dialog.caption);
     detail::push_controls(dialog, true);
     detail::run_routine(dialog, dialog.dialog_routine, dialog.template_id, EVENT_INIT);
@@ -111,7 +121,7 @@ void destroy_window(DIALOG_RECORD& dialog) {
     if (!dialog.window) return;
     const std::vector<DIALOG_RECORD*> owned = [&] {
         std::vector<DIALOG_RECORD*> list;
-        for (DIALOG_RECORD* record : windowed)
+        for (DIALOG_RECORD* record : windowed_list())
             if (record->owner == &dialog) list.push_back(record);
         return list;
     }();
@@ -126,16 +136,16 @@ void destroy_window(DIALOG_RECORD& dialog) {
     dialog.window.reset();
     dialog.modal = false;
     dialog.owner = nullptr;
-    remove(windowed, &dialog);
+    remove(windowed_list(), &dialog);
     if (active_modeless == &dialog) active_modeless = nullptr;
 }
 
 void forget_record(DIALOG_RECORD& dialog) {
-    remove(windowed, &dialog);
-    remove(modal_runs, &dialog);
+    remove(windowed_list(), &dialog);
+    remove(modal_runs_list(), &dialog);
     if (running == &dialog) running = nullptr;
     if (active_modeless == &dialog) active_modeless = nullptr;
-    for (DIALOG_RECORD* record : windowed)
+    for (DIALOG_RECORD* record : windowed_list())
         if (record->owner == &dialog) record->owner = nullptr;
 }
 
@@ -155,12 +165,12 @@ void DIALOG_FLUSH(DIALOG_RECORD& dialog, bool flush_all) {
 
 int DIALOG_RUN_MODAL(DIALOG_RECORD& dialog) {
     if (dialog.window) return -1; // already shown
-    DIALOG_RECORD* owner = !modal_runs.empty() ? modal_runs.back() : running;
+    DIALOG_RECORD* owner = !modal_runs_list().empty() ? modal_runs_list().back() : running;
     if (owner != nullptr && !owner->window) owner = nullptr;
     if (!create_window(dialog, owner, true)) return -1;
-    modal_runs.push_back(&dialog);
+    modal_runs_list().push_back(&dialog);
     if (dialog.window) dialog.window->run_modal();
-    remove(modal_runs, &dialog);
+    remove(modal_runs_list(), &dialog);
     detail::destroy_window(dialog);
     return dialog.return_value;
 }
