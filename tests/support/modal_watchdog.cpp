@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace binora::testing {
@@ -70,8 +72,10 @@ void ModalWatchdog::expect_message_box() {
 
 void ModalWatchdog::check() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == answering_ || !modal->isVisible()) return;
-    answering_ = modal; // the answer may run a nested loop in which this timer fires again
+    if (modal == nullptr || !modal->isVisible() ||
+        std::find(answering_.begin(), answering_.end(), modal) != answering_.end())
+        return;
+    answering_.push_back(modal); // the answer may run a nested loop in which this fires again
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected modal window: " << describe(*modal);
         dismiss(*modal);
@@ -80,7 +84,7 @@ void ModalWatchdog::check() {
         answers_.pop_front();
         answer(*modal);
     }
-    answering_ = nullptr;
+    answering_.pop_back();
 }
 
 } // namespace binora::testing

@@ -46,7 +46,7 @@ class ModalWatchdog {
     QTimer timer_;
     std::deque<Answer> answers_;
     std::vector<SeenMessageBox> seen_;
-    QWidget* answering_ = nullptr;
+    std::vector<QWidget*> answering_; // windows whose answers run now, outermost first
 };
 
 } // namespace binora::testing

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QScreen>
 
+#include <algorithm>
 #include <map>
 
 namespace binora {
@@ -28,12 +29,19 @@ namespace {
 constexpr int CANCEL_ID = 2;
 
 // The window's position: the template's x, y from the owner's client area, or from the top
-// left of the screen's work area for a window without owner.
+// left of the screen's work area for a window without owner; moved back onto the work area
+// where it would stick out (a large desktop font makes dialogs large).
 QPoint window_position(const QRect& client, const QWidget* parent) {
-    if (parent != nullptr) return parent->geometry().topLeft() + client.topLeft();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QPoint origin = screen != nullptr ? screen->availableGeometry().topLeft() : QPoint();
-    return origin + client.topLeft();
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect work = screen != nullptr ? screen->availableGeometry() : QRect();
+    QPoint position =
+        (parent != nullptr ? parent->geometry().topLeft() : work.topLeft()) + client.topLeft();
+    if (work.isValid()) {
+        position.setX(std::max(work.left(), std::min(position.x(), work.right() - client.width())));
+        position.setY(
+            std::max(work.top(), std::min(position.y(), work.bottom() - client.height())));
+    }
+    return position;
 }
 
 } // namespace
@@ -79,7 +87,9 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
 }
 
 QtDialogWindow::~QtDialogWindow() {
-    if (!widget_) return;
+    // Widgets cannot outlive the application object; a record still holding a window when
+    // the program's statics are destroyed leaves it to the operating system.
+    if (!widget_ || QCoreApplication::instance() == nullptr) return;
     widget_->detach();
     widget_->hide();
     if (HandlerScope::active())
