@@ -5,6 +5,7 @@
 // its height). Templates and image resources are looked up by id through replaceable
 // sources, so that tests can run with a registry that lacks a template.
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +42,17 @@ struct DialogUnits {
     int height = 0;
 };
 
+// How assistive technology (a screen reader) names a control that its own caption does not
+// name, such as an edit or a list box: by the current caption of its label, the control
+// `label_id`, while that caption is not blank; otherwise by the fixed name in the dialog's
+// current interface language, `names[0]` or `names[1]`. A radio button whose `language` is 1
+// or 2 selects that language while it is checked; the first applies while none is.
+struct AccessibleName {
+    int label_id = 0;
+    std::array<std::string, 2> names = {};
+    int language = 0;
+};
+
 struct ControlTemplate {
     ControlKind kind = ControlKind::Static;
     int id = 0;
@@ -48,6 +60,7 @@ struct ControlTemplate {
     DialogUnits rect;
     unsigned style = 0;
     int image_id = 0; // icon or bitmap resource for STYLE_ICON / STYLE_BITMAP
+    AccessibleName accessible = {};
 };
 
 // Style bits of a dialog template.
