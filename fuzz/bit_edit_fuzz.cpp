@@ -10,6 +10,7 @@
 // length byte n (for "move the caret": the caret), then n bytes of text.
 
 #include "bitedit/bit_fields.hpp"
+#include "cli/current_value.hpp"
 #include "cli/headless_program.hpp"
 #include "cli/shown_text.hpp"
 #include "dialog/user_input.hpp"
@@ -33,17 +34,6 @@ using binora::fuzz::check;
 
 constexpr std::size_t LONGEST_READ_OUT = 64;
 
-binora::Word128 storage_word_of_x(int kind) {
-    switch (kind) {
-    case 4:
-        return binora::word_of(binora::COMUN.X4);
-    case 8:
-        return binora::word_of(binora::COMUN.X8);
-    default:
-        return binora::word_of(binora::COMUN.X16);
-    }
-}
-
 void check_edits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
     std::string joined;
     for (const auto& field : binora::bit_fields_of(format)) {
@@ -52,7 +42,7 @@ void check_edits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& form
         check(text.find_first_not_of("01 ") == std::string::npos, "only 0, 1 and blank stay");
         joined += binora::read_bit_field(dialog, field);
     }
-    check(storage_word_of_x(format.kind) == binora::word_from_bit_string(joined),
+    check(binora::cli::storage_word_of_x(format.kind) == binora::word_from_bit_string(joined),
           "X is the pattern of the bit edits");
 }
 

@@ -9,6 +9,7 @@
 // the rest is the text.
 
 #include "bitedit/bit_fields.hpp"
+#include "cli/current_value.hpp"
 #include "cli/headless_program.hpp"
 #include "cli/shown_text.hpp"
 #include "dialog/dialog_operations.hpp"
@@ -31,17 +32,6 @@ using binora::fuzz::check;
 
 constexpr std::size_t LONGEST_DECIMAL_READ_OUT = 42;
 constexpr std::size_t LONGEST_BINARY_READ_OUT = 37;
-
-binora::Word128 storage_word_of_x(int kind) {
-    switch (kind) {
-    case 4:
-        return binora::word_of(binora::COMUN.X4);
-    case 8:
-        return binora::word_of(binora::COMUN.X8);
-    default:
-        return binora::word_of(binora::COMUN.X16);
-    }
-}
 
 // The bit edits of the format joined, after checking that each holds its width in bits.
 std::string checked_bits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
@@ -89,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     check(binora::user_focus(dialog, format.sign_edit), "the sign edit can be entered");
     const std::string bits = checked_bits(dialog, format);
-    check(binora::bit_string(storage_word_of_x(format.kind), format.storage_bits) == bits,
+    check(binora::bit_string(binora::cli::storage_word_of_x(format.kind), format.storage_bits) ==
+              bits,
           "X is the pattern of the bit edits");
     const std::string exponent = bits.substr(1, static_cast<std::size_t>(format.exponent_bits));
     bool list_enabled = false;

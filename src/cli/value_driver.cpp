@@ -1,9 +1,9 @@
 #include "cli/value_driver.hpp"
 
+#include "cli/current_value.hpp"
 #include "cli/shown_text.hpp"
 #include "cli/storage_word_input.hpp"
 #include "dialog/user_input.hpp"
-#include "engine/exact_decimal.hpp"
 #include "engine/storage_word.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
@@ -20,28 +20,6 @@ constexpr std::size_t SHORTEST_READ_TEXT = 3; // the value edit reads nothing sh
 
 std::string shown_trimmed(DIALOG_RECORD& dialog, int id) {
     return std::string(trim_blanks(shown_text(dialog, id)));
-}
-
-Word128 storage_word_of_x(int kind) {
-    switch (kind) {
-    case 4:
-        return word_of(COMUN.X4);
-    case 8:
-        return word_of(COMUN.X8);
-    default:
-        return word_of(COMUN.X16);
-    }
-}
-
-std::string exact_value_of_x(int kind) {
-    switch (kind) {
-    case 4:
-        return exact_decimal(COMUN.X4);
-    case 8:
-        return exact_decimal(COMUN.X8);
-    default:
-        return exact_decimal(COMUN.X16);
-    }
 }
 
 } // namespace

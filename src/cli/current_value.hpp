@@ -1,0 +1,17 @@
+#pragma once
+
+// X of a kind (X4, X8 or X16 of the shared state) as the read-outs need it.
+
+#include "engine/storage_word.hpp"
+
+#include <string>
+
+namespace binora::cli {
+
+// The storage word of X of kind 4, 8 or 16.
+Word128 storage_word_of_x(int kind);
+
+// The exact decimal value of X of kind 4, 8 or 16 (exact_decimal.hpp).
+std::string exact_value_of_x(int kind);
+
+} // namespace binora::cli
