@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core)
+          libbenchmark-dev fonts-dejavu-core
+          clang libclang-rt-14-dev llvm) # fuzzing: clang, libFuzzer, llvm-symbolizer
 
 missing=()
 for p in "${packages[@]}"; do
