@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the seed corpora of the four fuzz targets into the directory $1 (one
 # sub-directory per target), from the decimal test vectors in tests/data/parse-number-fxx:
-# every tenth line of each file and all of more-test-cases.txt. Each seed is one file.
+# every 25th line of each file and all of more-test-cases.txt. Each seed is one file.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$1
@@ -9,7 +9,7 @@ vectors="$top/tests/data/parse-number-fxx"
 mkdir -p "$out"/{decimal_reader_fuzz,value_edit_fuzz,bit_edit_fuzz,cli_lines_fuzz}
 
 for file in "$vectors"/*.txt; do
-  step=10
+  step=25
   [ "$(basename "$file")" = more-test-cases.txt ] && step=1
   awk -v out="$out" -v name="$(basename "$file" .txt)" -v step="$step" '
     function bits(hex,    i, b, map) {
