@@ -69,12 +69,33 @@ TEST_P(LayoutTest, NoCaptionOfTheProgramsDialogsIsClipped) {
         DIALOG_RECORD dialog;
         ASSERT_TRUE(DIALOG_INIT(id, dialog));
         ASSERT_TRUE(DIALOG_SHOW_MODELESS(dialog));
+        settle_events();
         const DialogWidget* window = dialog_widget(dialog);
         ASSERT_NE(window, nullptr);
         for (int i = 0; i < static_cast<int>(dialog.controls.size()); ++i)
             EXPECT_EQ(caption_overflow(*window->control_widget(i)), "")
                 << "dialog " << id << ", control #" << i;
     }
+}
+
+TEST_P(LayoutTest, CaptionsWrittenByTheProgramAreFittedToo) {
+    const QtTestTemplates templates;
+    DIALOG_RECORD dialog;
+    ASSERT_TRUE(DIALOG_INIT(EDIT_DIALOG, dialog));
+    ASSERT_TRUE(DIALOG_SHOW_MODELESS(dialog));
+    const QFont full = dialog_font(*dialog.source, QApplication::font());
+    const QWidget* label = control_widget(dialog, ID_LABEL);
+    EXPECT_EQ(label->font().pointSizeF(), full.pointSizeF());
+
+    // Four lines where the template has room for about three and a half.
+    DIALOG_SET_TEXT(dialog, ID_LABEL, "X = 2^E * b0.b1\r\nulp(X)\r\nX+\r\nX-");
+    settle_events();
+    EXPECT_EQ(caption_overflow(*label), "");
+    EXPECT_LT(label->font().pointSizeF(), full.pointSizeF());
+
+    DIALOG_SET_TEXT(dialog, ID_LABEL, "Short");
+    settle_events();
+    EXPECT_EQ(label->font().pointSizeF(), full.pointSizeF());
 }
 
 INSTANTIATE_TEST_SUITE_P(DesktopAndLargerFont, LayoutTest, ::testing::Values(1.0, 1.5));

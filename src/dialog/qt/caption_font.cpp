@@ -1,8 +1,5 @@
 #include "dialog/qt/caption_font.hpp"
 
-#include "dialog/qt/control_widgets.hpp"
-#include "dialog/qt/cp1252_codec.hpp"
-
 #include <QFontMetrics>
 #include <QRegularExpression>
 #include <QStyle>
@@ -20,15 +17,16 @@ bool has(unsigned style, unsigned bit) {
     return (style & bit) != 0;
 }
 
-QString shown_caption(const ControlTemplate& item) {
-    QString caption = with_plain_line_breaks(from_cp1252(item.caption));
-    if (item.kind != ControlKind::Static) caption.remove(QLatin1Char('&')); // mnemonic marks
-    return caption;
+// The caption as drawn: buttons show '&' as the underline of the next character.
+QString drawn_text(const ShownCaption& caption) {
+    QString text = caption.text;
+    if (caption.kind != ControlKind::Static) text.remove(QLatin1Char('&'));
+    return text;
 }
 
-bool label_fits(const QFontMetrics& metrics, const QString& caption, const ControlTemplate& item,
+bool label_fits(const QFontMetrics& metrics, const QString& caption, unsigned style,
                 const QRect& room) {
-    if (has(item.style, STYLE_NO_WORD_WRAP)) {
+    if (has(style, STYLE_NO_WORD_WRAP)) {
         const QSize needed = metrics.size(0, caption);
         return needed.width() <= room.width() && needed.height() <= room.height();
     }
@@ -41,15 +39,14 @@ bool label_fits(const QFontMetrics& metrics, const QString& caption, const Contr
 }
 
 // The room a button-like control leaves its caption, from the style.
-QRect caption_room(const ControlTemplate& item, const QRect& rect, const QFont& font,
-                   const QStyle& style) {
+QRect caption_room(const ShownCaption& caption, const QFont& font, const QStyle& style) {
     QStyleOptionButton option;
-    option.rect = QRect(QPoint(0, 0), rect.size());
+    option.rect = QRect(QPoint(0, 0), caption.rect.size());
     option.fontMetrics = QFontMetrics(font);
-    option.text = shown_caption(item);
-    if (has(item.style, STYLE_DEFAULT_BUTTON))
+    option.text = drawn_text(caption);
+    if (has(caption.style, STYLE_DEFAULT_BUTTON))
         option.features |= QStyleOptionButton::AutoDefaultButton;
-    switch (item.kind) {
+    switch (caption.kind) {
     case ControlKind::RadioButton:
         return style.subElementRect(QStyle::SE_RadioButtonContents, &option);
     case ControlKind::CheckBox:
@@ -61,36 +58,45 @@ QRect caption_room(const ControlTemplate& item, const QRect& rect, const QFont& 
     }
 }
 
-bool caption_fits(const ControlTemplate& item, const QRect& rect, const QFont& font,
-                  const QStyle& style) {
-    const QString caption = shown_caption(item);
-    if (caption.isEmpty() || has(item.style, STYLE_ICON) || has(item.style, STYLE_BITMAP))
+bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& style) {
+    const QString text = drawn_text(caption);
+    if (text.isEmpty() || has(caption.style, STYLE_ICON) || has(caption.style, STYLE_BITMAP))
         return true;
     const QFontMetrics metrics(font);
-    if (item.kind == ControlKind::Static) {
-        const int frame = has(item.style, STYLE_SUNKEN) ? 1 : 0;
-        return label_fits(metrics, caption, item, rect.adjusted(frame, frame, -frame, -frame));
+    const QRect& rect = caption.rect;
+    switch (caption.kind) {
+    case ControlKind::Static: {
+        const int frame = has(caption.style, STYLE_SUNKEN) ? 1 : 0;
+        return label_fits(metrics, text, caption.style,
+                          rect.adjusted(frame, frame, -frame, -frame));
     }
-    if (item.kind == ControlKind::Edit || item.kind == ControlKind::ListBox) return true;
-    if (item.kind == ControlKind::GroupBox)
-        return metrics.horizontalAdvance(caption) <= rect.width();
-    const QSize needed = metrics.size(Qt::TextSingleLine, caption);
-    const QRect room = caption_room(item, rect, font, style);
+    case ControlKind::GroupBox:
+        return metrics.horizontalAdvance(text) <= rect.width();
+    case ControlKind::Edit:
+    case ControlKind::ListBox:
+        return true;
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        break;
+    }
+    const QSize needed = metrics.size(Qt::TextSingleLine, text);
+    const QRect room = caption_room(caption, font, style);
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
-int overflowing_captions(const DialogTemplate& dialog, const QFont& font,
-                         const DialogBaseUnits& base, const QStyle& style) {
+int overflowing_captions(const std::vector<ShownCaption>& captions, const QFont& font,
+                         const QStyle& style) {
     int count = 0;
-    for (const auto& item : dialog.controls)
-        if (!caption_fits(item, dialog_units_to_pixels(item.rect, base), font, style)) ++count;
+    for (const auto& caption : captions)
+        if (!caption_fits(caption, font, style)) ++count;
     return count;
 }
 
 } // namespace
 
-QFont caption_font(const DialogTemplate& dialog, const QFont& dialog_font,
-                   const DialogBaseUnits& base, const QStyle& style) {
+QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
+                   const QStyle& style) {
     const double full = dialog_font.pointSizeF();
     QFont best = dialog_font;
     int fewest = std::numeric_limits<int>::max();
@@ -98,7 +104,7 @@ QFont caption_font(const DialogTemplate& dialog, const QFont& dialog_font,
          points -= SIZE_STEP_POINTS) {
         QFont candidate = dialog_font;
         candidate.setPointSizeF(points);
-        const int overflowing = overflowing_captions(dialog, candidate, base, style);
+        const int overflowing = overflowing_captions(captions, candidate, style);
         if (overflowing == 0) return candidate;
         if (overflowing < fewest) {
             fewest = overflowing;

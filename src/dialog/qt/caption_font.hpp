@@ -6,9 +6,12 @@
 // the dialog font) and, where needed, draws the captions a little smaller.
 
 #include "dialog/dialog_template.hpp"
-#include "dialog/qt/dialog_units.hpp"
 
 #include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <vector>
 
 class QStyle;
 
@@ -17,12 +20,21 @@ namespace binora {
 // The smallest caption size tried, as a fraction of the dialog font's size.
 constexpr double SMALLEST_CAPTION_SCALE = 0.75;
 
-// The dialog font itself when every caption of the template fits its rectangle (laid out
-// with `base`); otherwise the largest size down to SMALLEST_CAPTION_SCALE at which they all
-// fit, or, if none does, the size at which the fewest do not. Labels wrap their captions at
-// blanks unless they have the no-wrap style; buttons, check boxes and radio buttons keep
-// them on one line beside the style's indicator or inside its bevel.
-QFont caption_font(const DialogTemplate& dialog, const QFont& dialog_font,
-                   const DialogBaseUnits& base, const QStyle& style);
+// A caption as the window shows it: the control's kind and template style, the text (line
+// breaks as "\n") and the control's rectangle in pixels.
+struct ShownCaption {
+    ControlKind kind = ControlKind::Static;
+    unsigned style = 0;
+    QString text;
+    QRect rect;
+};
+
+// The dialog font itself when every caption fits its rectangle; otherwise the largest size
+// down to SMALLEST_CAPTION_SCALE of it at which they all fit or, if none does, the size at
+// which the fewest do not. Labels wrap their captions at blanks unless they have the no-wrap
+// style; buttons, check boxes and radio buttons keep them on one line beside the style's
+// indicator or inside its bevel; edits and list boxes have no caption.
+QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
+                   const QStyle& style);
 
 } // namespace binora

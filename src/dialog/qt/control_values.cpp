@@ -113,6 +113,15 @@ void push_to_widget(QWidget& widget, const ControlRecord& control, QButtonGroup*
     if (widget.isHidden() == control.visible) widget.setVisible(control.visible);
 }
 
+QString shown_caption(const QWidget& widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+        return label->pixmap().isNull() ? label->text() : QString();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+        return button->icon().isNull() ? button->text() : QString();
+    if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) return box->title();
+    return {};
+}
+
 void read_from_widget(const QWidget& widget, ControlRecord& control) {
     switch (control.kind) {
     case ControlKind::Edit:

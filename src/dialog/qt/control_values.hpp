@@ -5,6 +5,8 @@
 
 #include "dialog/dialog_record.hpp"
 
+#include <QString>
+
 class QButtonGroup;
 class QWidget;
 
@@ -18,5 +20,9 @@ void push_to_widget(QWidget& widget, const ControlRecord& control, QButtonGroup*
 // Copies what the user can change in the widget into the record: an edit's text and caret
 // (the end of the selection), a check box's or radio button's state, a list box's selection.
 void read_from_widget(const QWidget& widget, ControlRecord& control);
+
+// The caption the widget shows now: a label's or button's text, a group box's title; empty
+// for an image in its place and for edits and list boxes.
+QString shown_caption(const QWidget& widget);
 
 } // namespace binora

@@ -2,6 +2,7 @@
 
 #include "dialog/dialog_constants.hpp"
 #include "dialog/dialog_events.hpp"
+#include "dialog/qt/caption_font.hpp"
 #include "dialog/qt/control_values.hpp"
 
 #include <QButtonGroup>
@@ -63,31 +64,56 @@ DialogWidget::DialogWidget(DIALOG_RECORD& record, QWidget* parent, bool modal)
 
 DialogWidget::~DialogWidget() {
     detach();
-    const std::vector<QWidget*> controls = std::exchange(widgets_, {});
-    groups_.clear();
-    qDeleteAll(controls);
+    const std::vector<Control> controls = std::exchange(controls_, {});
+    for (const Control& control : controls)
+        delete control.widget;
 }
 
-void DialogWidget::add_control(QWidget* widget, QButtonGroup* group) {
-    widgets_.push_back(widget);
-    groups_.push_back(group);
+void DialogWidget::add_control(QWidget* widget, QButtonGroup* group, ControlKind kind,
+                               unsigned style) {
+    controls_.push_back({widget, group, kind, style});
 }
 
 QWidget* DialogWidget::control_widget(int index) const {
-    return index >= 0 && index < static_cast<int>(widgets_.size())
-               ? widgets_[static_cast<std::size_t>(index)]
+    return index >= 0 && index < static_cast<int>(controls_.size())
+               ? controls_[static_cast<std::size_t>(index)].widget
                : nullptr;
 }
 
 QButtonGroup* DialogWidget::control_group(int index) const {
-    return index >= 0 && index < static_cast<int>(groups_.size())
-               ? groups_[static_cast<std::size_t>(index)]
+    return index >= 0 && index < static_cast<int>(controls_.size())
+               ? controls_[static_cast<std::size_t>(index)].group
                : nullptr;
 }
 
 int DialogWidget::index_of(const QObject* widget) const {
-    const auto found = std::find(widgets_.begin(), widgets_.end(), widget);
-    return found == widgets_.end() ? -1 : static_cast<int>(found - widgets_.begin());
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [widget](const Control& c) { return c.widget == widget; });
+    return found == controls_.end() ? -1 : static_cast<int>(found - controls_.begin());
+}
+
+void DialogWidget::set_dialog_font(const QFont& font) {
+    dialog_font_ = font;
+    fit_captions();
+}
+
+void DialogWidget::captions_changed() {
+    if (fit_pending_) return;
+    fit_pending_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { fit_captions(); }, Qt::QueuedConnection);
+}
+
+void DialogWidget::fit_captions() {
+    fit_pending_ = false;
+    std::vector<ShownCaption> captions;
+    for (const Control& control : controls_) {
+        const QString text = shown_caption(*control.widget);
+        if (!text.isEmpty())
+            captions.push_back({control.kind, control.style, text, control.widget->geometry()});
+    }
+    const QFont fitted = caption_font(captions, dialog_font_, *style());
+    if (fitted != font()) setFont(fitted);
 }
 
 int DialogWidget::focused_control_id() const {

@@ -41,9 +41,9 @@ class DialogWidget final : public QDialog {
     // From now on the window reports nothing.
     void detach() { record_ = nullptr; }
 
-    // Registers the widget of the record's control `index` (template order) and, for a
-    // radio button, its group's exclusive button group.
-    void add_control(QWidget* widget, QButtonGroup* group);
+    // Registers the widget of the record's control `index` (template order), its kind and
+    // template style and, for a radio button, its group's exclusive button group.
+    void add_control(QWidget* widget, QButtonGroup* group, ControlKind kind, unsigned style);
     QWidget* control_widget(int index) const;
     QButtonGroup* control_group(int index) const;
 
@@ -64,6 +64,13 @@ class DialogWidget final : public QDialog {
     // Whether the close box issues the close command (it mirrors the CANCEL button).
     void set_close_enabled(bool enabled);
 
+    // The font the dialog's geometry is measured with; the captions get it, or a smaller size
+    // of it where the captions shown now would not fit (see caption_font.hpp).
+    void set_dialog_font(const QFont& font);
+    // A caption changed: its fit is checked again once control is back in the event loop
+    // (one check for any number of changes).
+    void captions_changed();
+
     void done(int result) override;
     void accept() override;
     void reject() override;
@@ -75,16 +82,25 @@ class DialogWidget final : public QDialog {
     void changeEvent(QEvent* event) override;
 
   private:
+    struct Control {
+        QWidget* widget;
+        QButtonGroup* group;
+        ControlKind kind;
+        unsigned style;
+    };
+
     int index_of(const QObject* widget) const;
     void refresh_before_report(int index);
+    void fit_captions();
 
     DIALOG_RECORD* record_;
     bool modal_;
     bool modal_ended_ = false;
     bool ending_modal_ = false;
     bool close_enabled_ = true;
-    std::vector<QWidget*> widgets_;
-    std::vector<QButtonGroup*> groups_;
+    bool fit_pending_ = false;
+    QFont dialog_font_;
+    std::vector<Control> controls_;
 };
 
 } // namespace binora

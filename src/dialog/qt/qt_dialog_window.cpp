@@ -1,6 +1,5 @@
 #include "dialog/qt/qt_dialog_window.hpp"
 
-#include "dialog/qt/caption_font.hpp"
 #include "dialog/qt/control_values.hpp"
 #include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/cp1252_codec.hpp"
@@ -53,7 +52,6 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
     const DialogTemplate& source = *record.source;
     const QFont font = dialog_font(source, QApplication::font());
     const DialogBaseUnits base = dialog_base_units(font);
-    widget_->setFont(caption_font(source, font, base, *widget_->style()));
     const QRect client = dialog_units_to_pixels(source.rect, base);
     widget_->setFixedSize(client.size());
     widget_->move(window_position(client, parent_widget));
@@ -75,7 +73,7 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
             group = shared;
             group->addButton(static_cast<QAbstractButton*>(widget));
         }
-        widget_->add_control(widget, group);
+        widget_->add_control(widget, group, control.kind, control.source->style);
         connect_notifications(i, control.kind, widget);
         if (control.kind == ControlKind::GroupBox) widget->lower(); // behind what it frames
         if (widget->focusPolicy() != Qt::NoFocus) {
@@ -84,6 +82,7 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
             previous_in_tab_order = widget;
         }
     }
+    widget_->set_dialog_font(font);
 }
 
 QtDialogWindow::~QtDialogWindow() {
@@ -147,7 +146,9 @@ void QtDialogWindow::push_control(const ControlRecord& control) {
     const int index = index_of(control);
     QWidget* widget = widget_->control_widget(index);
     if (widget == nullptr) return;
+    const QString caption_before = shown_caption(*widget);
     push_to_widget(*widget, control, widget_->control_group(index));
+    if (shown_caption(*widget) != caption_before) widget_->captions_changed();
     if (control.id == CANCEL_ID && control.kind == ControlKind::PushButton)
         widget_->set_close_enabled(control.enabled);
 }
