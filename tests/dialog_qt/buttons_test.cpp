@@ -96,6 +96,20 @@ TEST_F(ButtonsTest, ListSelectionByTheUserRaisesItsEventsAndCannotBeCleared) {
     EXPECT_EQ(events(ID_LIST, EVENT_DOUBLE_CLICK), 1);
 }
 
+TEST_F(ButtonsTest, ScreenReadersHearTheLabelOrTheNameInTheChosenLanguage) {
+    show();
+    QWidget* value = control_widget(dialog, ID_VALUE);
+    QWidget* second = control_widget(dialog, ID_SECOND);
+    EXPECT_EQ(value->accessibleName(), "Label");
+    EXPECT_EQ(second->accessibleName(), QString::fromUtf8("Al doilea c\xC3\xA2mp"));
+
+    DIALOG_SET_TEXT(dialog, ID_LABEL, "Value\nX");
+    QTest::mouseClick(control<QRadioButton>(dialog, ID_RADIO_C2), Qt::LeftButton);
+    settle_events();
+    EXPECT_EQ(value->accessibleName(), "Value X");
+    EXPECT_EQ(second->accessibleName(), "Second field");
+}
+
 } // namespace
 
 } // namespace binora::testing

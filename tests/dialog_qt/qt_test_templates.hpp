@@ -9,6 +9,8 @@ namespace binora::testing {
 
 // A modeless-style dialog without default button, without id 1: three edits, three radio
 // groups, a check box, a list box, an Exit button without routine and the hidden CANCEL.
+// For screen readers ID_VALUE is named by ID_LABEL, ID_SECOND has fixed names, and the
+// radios C1 and C2 select the Romanian and the English name.
 constexpr int EDIT_DIALOG = 700;
 // A modal-style dialog: OK (default), hidden Cancel, and a push button "Other".
 constexpr int MODAL_DIALOG = 701;

@@ -4,7 +4,9 @@
 #include "dialog/dialog_events.hpp"
 #include "dialog/qt/caption_font.hpp"
 #include "dialog/qt/control_values.hpp"
+#include "dialog/qt/cp1252_codec.hpp"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -69,9 +71,8 @@ DialogWidget::~DialogWidget() {
         delete control.widget;
 }
 
-void DialogWidget::add_control(QWidget* widget, QButtonGroup* group, ControlKind kind,
-                               unsigned style) {
-    controls_.push_back({widget, group, kind, style});
+void DialogWidget::add_control(QWidget* widget, QButtonGroup* group, const ControlTemplate& item) {
+    controls_.push_back({widget, group, &item});
 }
 
 QWidget* DialogWidget::control_widget(int index) const {
@@ -94,23 +95,57 @@ int DialogWidget::index_of(const QObject* widget) const {
 
 void DialogWidget::set_dialog_font(const QFont& font) {
     dialog_font_ = font;
-    fit_captions();
+    refresh_captions();
 }
 
 void DialogWidget::captions_changed() {
     if (fit_pending_) return;
     fit_pending_ = true;
     QMetaObject::invokeMethod(
-        this, [this] { fit_captions(); }, Qt::QueuedConnection);
+        this, [this] { refresh_captions(); }, Qt::QueuedConnection);
+}
+
+void DialogWidget::refresh_captions() {
+    fit_pending_ = false;
+    fit_captions();
+    name_controls();
+}
+
+int DialogWidget::interface_language() const {
+    for (const Control& control : controls_) {
+        const auto* radio = qobject_cast<const QAbstractButton*>(control.widget);
+        if (control.item->accessible.language != 0 && radio != nullptr && radio->isChecked())
+            return control.item->accessible.language;
+    }
+    return 1;
+}
+
+// A control's name for screen readers: its label's caption while that is not blank, else
+// its fixed name in the interface language. Controls the template does not name keep Qt's.
+void DialogWidget::name_controls() {
+    const int language = interface_language();
+    for (const Control& control : controls_) {
+        const AccessibleName& name = control.item->accessible;
+        QString text;
+        if (name.label_id != 0) {
+            const auto label =
+                std::find_if(controls_.begin(), controls_.end(),
+                             [&](const Control& c) { return c.item->id == name.label_id; });
+            if (label != controls_.end()) text = shown_caption(*label->widget).simplified();
+        }
+        if (text.isEmpty() && language >= 1 && language <= 2)
+            text = from_cp1252(name.names[static_cast<std::size_t>(language - 1)]);
+        if (!text.isEmpty() || name.label_id != 0) control.widget->setAccessibleName(text);
+    }
 }
 
 void DialogWidget::fit_captions() {
-    fit_pending_ = false;
     std::vector<ShownCaption> captions;
     for (const Control& control : controls_) {
         const QString text = shown_caption(*control.widget);
         if (!text.isEmpty())
-            captions.push_back({control.kind, control.style, text, control.widget->geometry()});
+            captions.push_back(
+                {control.item->kind, control.item->style, text, control.widget->geometry()});
     }
     const QFont fitted = caption_font(captions, dialog_font_, *style());
     if (fitted != font()) setFont(fitted);

@@ -41,9 +41,9 @@ class DialogWidget final : public QDialog {
     // From now on the window reports nothing.
     void detach() { record_ = nullptr; }
 
-    // Registers the widget of the record's control `index` (template order), its kind and
-    // template style and, for a radio button, its group's exclusive button group.
-    void add_control(QWidget* widget, QButtonGroup* group, ControlKind kind, unsigned style);
+    // Registers the widget of the record's control `index` (template order), the template
+    // item it was made from and, for a radio button, its group's exclusive button group.
+    void add_control(QWidget* widget, QButtonGroup* group, const ControlTemplate& item);
     QWidget* control_widget(int index) const;
     QButtonGroup* control_group(int index) const;
 
@@ -67,8 +67,9 @@ class DialogWidget final : public QDialog {
     // The font the dialog's geometry is measured with; the captions get it, or a smaller size
     // of it where the captions shown now would not fit (see caption_font.hpp).
     void set_dialog_font(const QFont& font);
-    // A caption changed: its fit is checked again once control is back in the event loop
-    // (one check for any number of changes).
+    // A caption or a radio button changed: the fit of the captions and the names given to
+    // screen readers are brought up to date once control is back in the event loop (once
+    // for any number of changes).
     void captions_changed();
 
     void done(int result) override;
@@ -85,13 +86,15 @@ class DialogWidget final : public QDialog {
     struct Control {
         QWidget* widget;
         QButtonGroup* group;
-        ControlKind kind;
-        unsigned style;
+        const ControlTemplate* item;
     };
 
     int index_of(const QObject* widget) const;
     void refresh_before_report(int index);
     void fit_captions();
+    void name_controls();
+    void refresh_captions();
+    int interface_language() const;
 
     DIALOG_RECORD* record_;
     bool modal_;

@@ -73,7 +73,7 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
             group = shared;
             group->addButton(static_cast<QAbstractButton*>(widget));
         }
-        widget_->add_control(widget, group, control.kind, control.source->style);
+        widget_->add_control(widget, group, *control.source);
         connect_notifications(i, control.kind, widget);
         if (control.kind == ControlKind::GroupBox) widget->lower(); // behind what it frames
         if (widget->focusPolicy() != Qt::NoFocus) {
@@ -105,6 +105,9 @@ void QtDialogWindow::connect_notifications(int index, ControlKind kind, QWidget*
     case ControlKind::RadioButton:
         QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, widget,
                          [dialog, index] { dialog->report(index, EVENT_CLICKED); });
+        if (kind == ControlKind::RadioButton) // it may choose the language of the names
+            QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::toggled,
+                             widget, [dialog] { dialog->captions_changed(); });
         break;
     case ControlKind::Edit:
         widget->installEventFilter(dialog);
@@ -148,7 +151,8 @@ void QtDialogWindow::push_control(const ControlRecord& control) {
     if (widget == nullptr) return;
     const QString caption_before = shown_caption(*widget);
     push_to_widget(*widget, control, widget_->control_group(index));
-    if (shown_caption(*widget) != caption_before) widget_->captions_changed();
+    if (shown_caption(*widget) != caption_before || control.kind == ControlKind::RadioButton)
+        widget_->captions_changed();
     if (control.id == CANCEL_ID && control.kind == ControlKind::PushButton)
         widget_->set_close_enabled(control.enabled);
 }
