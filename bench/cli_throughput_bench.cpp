@@ -1,7 +1,7 @@
 // binora-cli's throughput: one million random decimal values per kind on standard input,
 // TSV read-outs to /dev/null. The values have 1 to 17 random significant digits, a decimal
-// point at a random place and a decimal exponent from -37 to 37, so that every one is a
-// finite number of all three kinds; the file is made once (fixed seed) in the temporary
+// point at a random place and a magnitude from 1e-37 to 1e38 (both signs), so that every one
+// is a normal number of all three kinds; the file is made once (fixed seed) in the temporary
 // directory and removed at the end.
 
 #include <benchmark/benchmark.h>
@@ -33,7 +33,8 @@ std::string random_value(std::mt19937_64& random) {
         if (i == point) text += '.';
         text += static_cast<char>('0' + (i == 0 ? 1 + digit(random) % 9 : digit(random)));
     }
-    return text + "e" + std::to_string(exponent(random));
+    // The point after digit `point` scales by 10^(point - 1): the exponent makes up for it.
+    return text + "e" + std::to_string(exponent(random) - (point - 1));
 }
 
 class ValueFile {
