@@ -93,6 +93,14 @@ TEST_P(LayoutTest, CaptionsWrittenByTheProgramAreFittedToo) {
     EXPECT_EQ(caption_overflow(*label), "");
     EXPECT_LT(label->font().pointSizeF(), full.pointSizeF());
 
+    // A formula that would wrap at full size although two lines would fit: drawn smaller so
+    // that it stays on its line.
+    const QString formula = QStringLiteral("X = 2^E * b0.b1b2 ... bP-1");
+    DIALOG_SET_TEXT(dialog, ID_LABEL, formula.toStdString());
+    settle_events();
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(formula), label->contentsRect().width());
+    EXPECT_GT(QFontMetrics(full).horizontalAdvance(formula), label->contentsRect().width());
+
     DIALOG_SET_TEXT(dialog, ID_LABEL, "Short");
     settle_events();
     EXPECT_EQ(label->font().pointSizeF(), full.pointSizeF());

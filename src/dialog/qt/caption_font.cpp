@@ -6,6 +6,7 @@
 #include <QStyleOptionButton>
 
 #include <limits>
+#include <optional>
 
 namespace binora {
 
@@ -36,6 +37,20 @@ bool label_fits(const QFontMetrics& metrics, const QString& caption, unsigned st
     const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 0),
                                               Qt::AlignLeft | Qt::TextWordWrap, caption);
     return needed.height() <= room.height();
+}
+
+// Whether a wrapping label has to break one of the lines its text was written in.
+bool breaks_written_line(const QFontMetrics& metrics, const ShownCaption& caption) {
+    if (caption.kind != ControlKind::Static || has(caption.style, STYLE_NO_WORD_WRAP) ||
+        has(caption.style, STYLE_ICON) || has(caption.style, STYLE_BITMAP))
+        return false;
+    const int frame = has(caption.style, STYLE_SUNKEN) ? 2 : 0;
+    const QRect room(0, 0, caption.rect.width() - frame, 0);
+    const int one_line = metrics.boundingRect(room, Qt::AlignLeft, QStringLiteral("X")).height();
+    for (const QString& line : caption.text.split(QLatin1Char('\n')))
+        if (metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, line).height() > one_line)
+            return true; // laid out as Qt lays out the label: more than one line
+    return false;
 }
 
 // The room a button-like control leaves its caption, from the style.
@@ -85,12 +100,21 @@ bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& 
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
-int overflowing_captions(const std::vector<ShownCaption>& captions, const QFont& font,
-                         const QStyle& style) {
-    int count = 0;
-    for (const auto& caption : captions)
-        if (!caption_fits(caption, font, style)) ++count;
-    return count;
+// How well the captions take a font: how many do not fit, then how many labels have to
+// break a line of their text (lower is better in both).
+struct Fit {
+    int overflowing = 0;
+    int broken_lines = 0;
+};
+
+Fit fit_of(const std::vector<ShownCaption>& captions, const QFont& font, const QStyle& style) {
+    const QFontMetrics metrics(font);
+    Fit fit;
+    for (const auto& caption : captions) {
+        if (!caption_fits(caption, font, style)) ++fit.overflowing;
+        if (breaks_written_line(metrics, caption)) ++fit.broken_lines;
+    }
+    return fit;
 }
 
 } // namespace
@@ -98,20 +122,22 @@ int overflowing_captions(const std::vector<ShownCaption>& captions, const QFont&
 QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
                    const QStyle& style) {
     const double full = dialog_font.pointSizeF();
+    std::optional<QFont> fitting; // the largest size at which every caption fits
     QFont best = dialog_font;
     int fewest = std::numeric_limits<int>::max();
     for (double points = full; points >= full * SMALLEST_CAPTION_SCALE;
          points -= SIZE_STEP_POINTS) {
         QFont candidate = dialog_font;
         candidate.setPointSizeF(points);
-        const int overflowing = overflowing_captions(captions, candidate, style);
-        if (overflowing == 0) return candidate;
-        if (overflowing < fewest) {
-            fewest = overflowing;
+        const Fit fit = fit_of(captions, candidate, style);
+        if (fit.overflowing == 0 && fit.broken_lines == 0) return candidate;
+        if (fit.overflowing == 0 && !fitting) fitting = candidate;
+        if (fit.overflowing < fewest) {
+            fewest = fit.overflowing;
             best = candidate;
         }
     }
-    return best;
+    return fitting.value_or(best);
 }
 
 } // namespace binora

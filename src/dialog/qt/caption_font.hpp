@@ -29,11 +29,12 @@ struct ShownCaption {
     QRect rect;
 };
 
-// The dialog font itself when every caption fits its rectangle; otherwise the largest size
-// down to SMALLEST_CAPTION_SCALE of it at which they all fit or, if none does, the size at
-// which the fewest do not. Labels wrap their captions at blanks unless they have the no-wrap
-// style; buttons, check boxes and radio buttons keep them on one line beside the style's
-// indicator or inside its bevel; edits and list boxes have no caption.
+// The largest size from the dialog font's down to SMALLEST_CAPTION_SCALE of it at which every
+// caption fits its rectangle and no label has to break a line its text was written in; else
+// the largest at which every caption fits; else the one at which the fewest do not. Labels
+// wrap their captions at blanks unless they have the no-wrap style; buttons, check boxes and
+// radio buttons keep them on one line beside the style's indicator or inside its bevel;
+// edits and list boxes have no caption.
 QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
                    const QStyle& style);
 
