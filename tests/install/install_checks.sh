@@ -37,6 +37,9 @@ install_into() {
 # png_size FILE: "WIDTHxHEIGHT" from the PNG header (IHDR, big-endian, bytes 16-23).
 png_size() {
   local words
-  read -r -a words < <(od -An -j16 -N8 -tu1 "$1")
-  echo "$(((words[0] << 24) | (words[1] << 16) | (words[2] << 8) | words[3]))x$(((words[4] << 24) | (words[5] << 16) | (words[6] << 8) | words[7]))"
+  local w
+  read -r -a w < <(od -An -j16 -N8 -tu1 "$1")
+  local width=$(((w[0] << 24) | (w[1] << 16) | (w[2] << 8) | w[3]))
+  local height=$(((w[4] << 24) | (w[5] << 16) | (w[6] << 8) | w[7]))
+  echo "${width}x${height}"
 }

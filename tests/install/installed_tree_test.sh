@@ -22,8 +22,10 @@ for size in "${icon_sizes[@]}"; do
 done
 
 # Exactly these files: nothing missing, nothing installed by accident.
-diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) \
-  >"$work/tree.diff" || fail "installed files differ from the expected list:$(printf '\n'; cat "$work/tree.diff")"
+if ! diff <(printf '%s\n' "${expected[@]}" | sort) \
+  <(cd "$prefix" && find . -type f -printf '%P\n' | sort) >"$work/tree.diff"; then
+  fail "installed files differ from the expected list:$(printf '\n'; cat "$work/tree.diff")"
+fi
 
 for program in binora binora-cli; do
   [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
@@ -31,23 +33,29 @@ done
 for size in "${icon_sizes[@]}"; do
   png="$prefix/share/icons/hicolor/${size}x${size}/apps/binora.png"
   [ -f "$png" ] || continue
-  [ "$(png_size "$png")" = "${size}x${size}" ] || fail "$png is $(png_size "$png"), not ${size}x${size}"
+  [ "$(png_size "$png")" = "${size}x${size}" ] ||
+    fail "$png is $(png_size "$png"), not ${size}x${size}"
 done
-grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/binora.svg" || fail "the scalable icon is no SVG"
+grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/binora.svg" ||
+  fail "the scalable icon is no SVG"
 
 # The installed command line program runs on its own: 0.1 in binary32 is 0x3DCCCCCD.
 cli="$prefix/bin/binora-cli"
-[ "$("$cli" --version)" = "binora-cli $version" ] || fail "binora-cli --version: $("$cli" --version)"
-[ "$("$cli" --kind 32 --format tsv 0.1 | cut -f7)" = 3DCCCCCD ] || fail "binora-cli does not read 0.1 as 3DCCCCCD"
+[ "$("$cli" --version)" = "binora-cli $version" ] ||
+  fail "binora-cli --version: $("$cli" --version)"
+[ "$("$cli" --kind 32 --format tsv 0.1 | cut -f7)" = 3DCCCCCD ] ||
+  fail "binora-cli does not read 0.1 as 3DCCCCCD"
 
 # The desktop entry is named as the application announces itself (so that the window is
 # matched to its menu entry) and names the installed program and icon.
 entry="$prefix/share/applications/binora.desktop"
 announced=$(sed -n 's/.*setDesktopFileName("\([^"]*\)").*/\1/p' "$source/src/app/main.cpp")
-[ "$announced.desktop" = "$(basename "$entry")" ] || fail "main.cpp announces '$announced', the entry is $(basename "$entry")"
+[ "$announced.desktop" = "$(basename "$entry")" ] ||
+  fail "main.cpp announces '$announced', the entry is $(basename "$entry")"
 exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 [ -x "$prefix/bin/$exec_program" ] || fail "Exec=$exec_program is not an installed program"
-[ "$(sed -n 's/^Icon=//p' "$entry")" = binora ] || fail "Icon= does not name the installed icon binora"
+[ "$(sed -n 's/^Icon=//p' "$entry")" = binora ] ||
+  fail "Icon= does not name the installed icon binora"
 
 # AppStream: launches that entry; every screenshot is one of the project's pictures, of the
 # size the metadata gives.
@@ -55,6 +63,7 @@ metainfo="$prefix/share/metainfo/org.example.binora.metainfo.xml"
 grep -q '<launchable type="desktop-id">binora.desktop</launchable>' "$metainfo" ||
   fail "the metadata does not launch binora.desktop"
 screenshots=0
+image='.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">\([^<]*\)<.*'
 while read -r width height url; do
   screenshots=$((screenshots + 1))
   file="$source/${url#https://binora.example.org/}"
@@ -63,7 +72,7 @@ while read -r width height url; do
   elif [ "$(png_size "$file")" != "${width}x${height}" ]; then
     fail "screenshot $url is $(png_size "$file"), the metadata says ${width}x${height}"
   fi
-done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+done < <(sed -n "s|$image|\\1 \\2 \\3|p" "$metainfo")
 ((screenshots >= 2)) || fail "the metadata lists $screenshots screenshots, expected at least 2"
 
 # Manual pages: compressed, well-formed, and the command line one describes every option
@@ -71,11 +80,13 @@ done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)"
 for page in binora binora-cli; do
   man="$prefix/share/man/man1/$page.1.gz"
   gzip -t "$man" 2>/dev/null || { fail "$man is not a gzip file"; continue; }
-  [[ "$(zcat "$man" | sed -n 1p)" == ".TH ${page^^} 1 "* ]] || fail "$man does not start with .TH ${page^^} 1"
+  [[ "$(zcat "$man" | sed -n 1p)" == ".TH ${page^^} 1 "* ]] ||
+    fail "$man does not start with .TH ${page^^} 1"
 done
 page_text=$(zcat "$prefix/share/man/man1/binora-cli.1.gz" | sed 's/\\-/-/g')
 for option in $("$cli" --help | grep -o -- '--[a-z]\+' | sort -u); do
-  grep -q -- "$option" <<<"$page_text" || fail "the manual page of binora-cli does not describe $option"
+  grep -q -- "$option" <<<"$page_text" ||
+    fail "the manual page of binora-cli does not describe $option"
 done
 
 finish
