@@ -23,8 +23,8 @@ struct SaveFileRequest {
     std::string initial_directory;  // empty: the dialog's choice
 };
 
-// The chosen file's full path, or nothing when the user cancelled (including declining to
-// replace an existing file) or the dialog failed.
+// The chosen file's full path in the file system's encoding (UTF-8), or nothing when the user
+// cancelled (including declining to replace an existing file) or the dialog failed.
 using SaveFileHandler = std::function<std::optional<std::string>(const SaveFileRequest&)>;
 
 // Installs the handler; returns the previous one.

@@ -1,6 +1,7 @@
 #include "shell/save_to_file.hpp"
 
 #include "dialog/file_chooser.hpp"
+#include "dialog/cp1252.hpp"
 #include "dialog/message_box.hpp"
 #include "model/comun.hpp"
 #include "shell/replace_file.hpp"
@@ -33,12 +34,14 @@ SaveFileRequest summary_file_request() {
 void SAVE_TO_FILE(DIALOG_RECORD&, int, int) {
     const std::optional<std::string> path = choose_save_file(summary_file_request());
     if (!path) return;
+    // The path is in the file system's encoding; the boxes show code-page texts.
+    const std::string shown_path = cp1252_from_utf8(*path);
     if (const auto failure = replace_file_contents(*path, summary_file_contents(COMUN.LANG))) {
-        message_box("The summary could not be saved to \"" + *path + "\": " + *failure + ".",
+        message_box("The summary could not be saved to \"" + shown_path + "\": " + *failure + ".",
                     "Error", MessageIcon::Error);
         return;
     }
-    message_box(*path, "Saved to File", MessageIcon::Information);
+    message_box(shown_path, "Saved to File", MessageIcon::Information);
 }
 
 } // namespace binora

@@ -185,6 +185,15 @@ TEST_F(SaveToFile, WritesTheSummaryOfTheCurrentLanguageByteForByte) {
     EXPECT_EQ(folder_entries(), (std::set<std::string>{"summary-en.txt", "summary-ro.txt"}));
 }
 
+TEST_F(SaveToFile, ConfirmsANonAsciiPathInTheTextsCodePage) {
+    answer = path_of("r\xC3\xA9sum\xC3\xA9.txt"); // UTF-8, as the file system names it
+    click_save();
+    EXPECT_TRUE(fs::exists(*answer));
+    ASSERT_EQ(message_boxes.boxes().size(), 1U);
+    const std::string& shown = message_boxes.boxes()[0].text;
+    EXPECT_EQ(shown.substr(shown.size() - 10), "r\xE9sum\xE9.txt");
+}
+
 TEST_F(SaveToFile, AsksForTheFileWithTitleFiltersExtensionAndCurrentDirectory) {
     click_save();
     ASSERT_EQ(requests.size(), 1U);
