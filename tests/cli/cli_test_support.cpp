@@ -103,11 +103,21 @@ int exit_status(int system_result) {
 } // namespace
 
 std::string temporary_path(const std::string& name) {
+    // One folder per test process, removed with everything in it when the process ends.
+    struct Folder {
+        std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("binora-cli-test-" + std::to_string(getpid()));
+        Folder() { std::filesystem::create_directories(path); }
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+        Folder(const Folder&) = delete;
+        Folder& operator=(const Folder&) = delete;
+    };
+    static const Folder folder;
     static int counter = 0;
-    const auto directory =
-        std::filesystem::temp_directory_path() / ("binora-cli-test-" + std::to_string(getpid()));
-    std::filesystem::create_directories(directory);
-    return (directory / (std::to_string(++counter) + "-" + name)).string();
+    return (folder.path / (std::to_string(++counter) + "-" + name)).string();
 }
 
 ProcessRun run_cli_files(const std::vector<std::string>& arguments, const std::string& input_path,

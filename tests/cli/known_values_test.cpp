@@ -1,5 +1,5 @@
 // binora-cli's TSV against read-outs known independently: bit patterns written as hex, and
-// decimal texts worked out with exact rational arithmetic (the spec's examples among them).
+// decimal texts worked out with exact rational arithmetic (the documented examples among them).
 // Every kind's values run through one session, in table order, so that nothing read for one
 // value may show up in the next (an invalid value after a valid one, ",5" after 1e-45 ...).
 
