@@ -5,12 +5,9 @@
 #include "bitedit/enable_bit_edits.hpp"
 #include "box_texts.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "gui_test.hpp"
 #include "model/comun.hpp"
-#include "shell/binora_globals.hpp"
+#include "program_on_screen.hpp"
 #include "shell/resources/resource.hpp"
-#include "shell/resources/templates.hpp"
-#include "shell/start_up.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -52,28 +49,8 @@ SeenBox excess(const std::string& edit) {
     return {EXCESS_BOX, QMessageBox::Critical, "Error", edit};
 }
 
-class BitEditsOnScreen : public GuiTest {
+class BitEditsOnScreen : public ProgramOnScreen {
   protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        reset_shared_state();
-        reset_shell_state();
-        install_program_resources();
-        ASSERT_TRUE(build_program_records());
-        ASSERT_TRUE(DIALOG_SHOW_MODELESS(main_dialog()));
-        settle_events();
-    }
-
-    void TearDown() override {
-        // Closing the main window would post the program's quit, which would end the next
-        // test's first message box at once.
-        DIALOG_SET_CALLBACK(main_dialog(), IDD_MAIN, [](DIALOG_RECORD&, int, int) {});
-        reset_shell_state();
-        reset_shared_state();
-        GuiTest::TearDown();
-    }
-
-    DIALOG_RECORD& main_dialog() { return BINORAGLOBALS.MAIN_DIALOG; }
     QLineEdit* edit(int id) { return control<QLineEdit>(main_dialog(), id); }
 
     // Kind radio as the program sets it, and `text` in `id` with the caret at its end.

@@ -1,13 +1,8 @@
 // Typing a value into the real main window, offscreen, key by key.
 
-#include "gui_test.hpp"
+#include "program_on_screen.hpp"
 
-#include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
-#include "shell/binora_globals.hpp"
 #include "shell/resources/resource.hpp"
-#include "shell/resources/templates.hpp"
-#include "shell/start_up.hpp"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,25 +14,9 @@
 namespace binora::testing {
 namespace {
 
-class ValueTypingGui : public GuiTest {
+class ValueTypingGui : public ProgramOnScreen {
   protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        reset_shared_state();
-        reset_shell_state();
-        install_program_resources();
-        ASSERT_TRUE(build_program_records());
-        ASSERT_TRUE(DIALOG_SHOW_MODELESS(main()));
-        ASSERT_TRUE(QTest::qWaitForWindowActive(control_widget(main(), IDC_VALUE_X)->window()));
-    }
-    void TearDown() override {
-        reset_shell_state();
-        reset_shared_state();
-        GuiTest::TearDown();
-    }
-
-    static DIALOG_RECORD& main() { return BINORAGLOBALS.MAIN_DIALOG; }
-    static QLineEdit* edit(int id) { return control<QLineEdit>(main(), id); }
+    static QLineEdit* edit(int id) { return control<QLineEdit>(main_dialog(), id); }
     static std::string shown(int id) { return edit(id)->text().toStdString(); }
 
     // The bit edits of the kind as the window shows them, joined.
@@ -75,7 +54,7 @@ TEST_F(ValueTypingGui, NothingShowsBeforeTheThirdCharacterThenTheBitsOfOnePointF
          "Numar normalizat: Real(16)", "+1.500000000000000000000000000000000D+000"},
     };
     for (const auto& row : rows) {
-        QTest::mouseClick(control<QRadioButton>(main(), row.radio), Qt::LeftButton);
+        QTest::mouseClick(control<QRadioButton>(main_dialog(), row.radio), Qt::LeftButton);
         settle_events();
         const std::string zeros = shown_bits(row.kind);
         ASSERT_EQ(zeros, std::string(zeros.size(), '0'));
@@ -89,13 +68,13 @@ TEST_F(ValueTypingGui, NothingShowsBeforeTheThirdCharacterThenTheBitsOfOnePointF
         type("5");
         EXPECT_EQ(shown_bits(row.kind), bits_of_hex(row.hex));
         EXPECT_EQ(shown(IDC_DATATYPE), "");
-        EXPECT_FALSE(control<QListWidget>(main(), IDC_PARAM_LIST)->isEnabled());
+        EXPECT_FALSE(control<QListWidget>(main_dialog(), IDC_PARAM_LIST)->isEnabled());
 
         QTest::mouseClick(edit(row.sign_edit), Qt::LeftButton);
         settle_events();
         EXPECT_EQ(shown(IDC_DATATYPE), row.class_text);
         EXPECT_EQ(shown(IDC_VALUE_X), row.canonical);
-        EXPECT_TRUE(control<QListWidget>(main(), IDC_PARAM_LIST)->isEnabled());
+        EXPECT_TRUE(control<QListWidget>(main_dialog(), IDC_PARAM_LIST)->isEnabled());
     }
 }
 

@@ -3,12 +3,9 @@
 
 #include "dialog/dialog_operations.hpp"
 #include "dialog/qt/dialog_widget.hpp"
-#include "gui_test.hpp"
 #include "model/comun.hpp"
-#include "shell/binora_globals.hpp"
+#include "program_on_screen.hpp"
 #include "shell/resources/resource.hpp"
-#include "shell/resources/templates.hpp"
-#include "shell/start_up.hpp"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -36,27 +33,8 @@ std::string utf8(const QString& text) {
     return text.toStdString();
 }
 
-class DialogsOnScreen : public GuiTest {
+class DialogsOnScreen : public ProgramOnScreen {
   protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        reset_shared_state();
-        reset_shell_state();
-        install_program_resources();
-        ASSERT_TRUE(build_program_records());
-        ASSERT_TRUE(DIALOG_SHOW_MODELESS(main_dialog()));
-        settle_events();
-    }
-
-    void TearDown() override {
-        reset_shell_state();
-        reset_shared_state();
-        GuiTest::TearDown();
-    }
-
-    DIALOG_RECORD& main_dialog() { return BINORAGLOBALS.MAIN_DIALOG; }
-    DIALOG_RECORD& summary() { return BINORAGLOBALS.SUMMARY_DIALOG; }
-
     void click(DIALOG_RECORD& record, int id) {
         auto* button = control<QAbstractButton>(record, id);
         ASSERT_NE(button, nullptr) << id;
@@ -88,7 +66,7 @@ class DialogsOnScreen : public GuiTest {
     }
 
     std::string summary_paragraph(int id) {
-        auto* label = control<QLabel>(summary(), id);
+        auto* label = control<QLabel>(summary_dialog(), id);
         return label != nullptr ? utf8(label->text()) : std::string("(no summary)");
     }
 };
@@ -135,7 +113,7 @@ TEST_F(DialogsOnScreen, InfoShowsTheFormulasLineByLine) {
 
 TEST_F(DialogsOnScreen, SummaryIsModelessAndTheMainDialogStaysUsable) {
     click(main_dialog(), IDC_HELP_REPR);
-    DialogWidget* window = dialog_widget(summary());
+    DialogWidget* window = dialog_widget(summary_dialog());
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowModality(), Qt::NonModal);
@@ -153,22 +131,22 @@ TEST_F(DialogsOnScreen, SummaryIsModelessAndTheMainDialogStaysUsable) {
     EXPECT_EQ(summary_paragraph(IDC_SUMMARY_2),
               "- Alte Date:\n4) Infinit cu semn\n5) Non-Numere (Not-a-Number)");
     click(main_dialog(), IDC_HELP_REPR);
-    EXPECT_EQ(dialog_widget(summary()), window);
+    EXPECT_EQ(dialog_widget(summary_dialog()), window);
     EXPECT_EQ(summary_paragraph(IDC_SUMMARY_2),
               "- Other Data:\n4) Signed Infinity\n5) Non-Numbers (Not-a-Number)");
 }
 
 TEST_F(DialogsOnScreen, EscapeClosesOnlyTheSummary) {
     click(main_dialog(), IDC_HELP_REPR);
-    DialogWidget* window = dialog_widget(summary());
+    DialogWidget* window = dialog_widget(summary_dialog());
     ASSERT_NE(window, nullptr);
     QTest::keyClick(window, Qt::Key_Escape);
     settle_events();
-    EXPECT_EQ(summary().window, nullptr);
+    EXPECT_EQ(summary_dialog().window, nullptr);
     ASSERT_NE(dialog_widget(main_dialog()), nullptr);
     EXPECT_TRUE(dialog_widget(main_dialog())->isVisible());
     click(main_dialog(), IDC_HELP_REPR);
-    EXPECT_NE(dialog_widget(summary()), nullptr);
+    EXPECT_NE(dialog_widget(summary_dialog()), nullptr);
 }
 
 } // namespace

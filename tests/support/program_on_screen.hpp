@@ -2,7 +2,8 @@
 
 // The whole program on real widgets, offscreen, as a desktop user meets it: the main dialog
 // shown as at start-up, with helpers to click, type a value, pick a parameter row and look
-// at the About, Info and Summary dialogs while they are open.
+// at the About, Info and Summary dialogs while they are open. Link
+// binora_test_program_on_screen.
 
 #include "gui_test.hpp"
 
