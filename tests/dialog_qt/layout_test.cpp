@@ -1,7 +1,7 @@
 // The layout of a real template (IDD_MAIN) through the Qt window: every control where the
 // template puts it, and no caption clipped, at the desktop font and at a larger one.
 
-#include "caption_fit.hpp"
+#include "text_fit.hpp"
 #include "gui_test.hpp"
 #include "qt_test_templates.hpp"
 
@@ -73,7 +73,7 @@ TEST_P(LayoutTest, NoCaptionOfTheProgramsDialogsIsClipped) {
         const DialogWidget* window = dialog_widget(dialog);
         ASSERT_NE(window, nullptr);
         for (int i = 0; i < static_cast<int>(dialog.controls.size()); ++i)
-            EXPECT_EQ(caption_overflow(*window->control_widget(i)), "")
+            EXPECT_EQ(text_overflow(*window->control_widget(i)), "")
                 << "dialog " << id << ", control #" << i;
     }
 }
@@ -90,7 +90,7 @@ TEST_P(LayoutTest, CaptionsWrittenByTheProgramAreFittedToo) {
     // Four lines where the template has room for about three and a half.
     DIALOG_SET_TEXT(dialog, ID_LABEL, "X = 2^E * b0.b1\r\nulp(X)\r\nX+\r\nX-");
     settle_events();
-    EXPECT_EQ(caption_overflow(*label), "");
+    EXPECT_EQ(text_overflow(*label), "");
     EXPECT_LT(label->font().pointSizeF(), full.pointSizeF());
 
     // A formula that would wrap at full size although two lines would fit: drawn smaller so
