@@ -65,7 +65,8 @@ bool DIALOG_INIT(int template_id, DIALOG_RECORD& dialog) {
     dialog.return_value = 1;
 
     std::map<int, int> id_count;
-    for (const auto& item : source->controls) ++id_count[item.id];
+    for (const auto& item : source->controls)
+        ++id_count[item.id];
     for (const auto& item : source->controls) {
         ControlRecord control;
         control.kind = item.kind;

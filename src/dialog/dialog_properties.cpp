@@ -43,21 +43,21 @@ std::vector<ControlRecord*> affected_controls(DIALOG_RECORD& dialog, ControlReco
 
 // Runs `change` on the control as one write: current window values first, then the change;
 // on success the changed controls are marked and, outside the dialog's own routine, pushed.
-template <class Change>
-bool write(DIALOG_RECORD& dialog, int id, Change change) {
+template <class Change> bool write(DIALOG_RECORD& dialog, int id, Change change) {
     ControlRecord* control = find_control(dialog, id);
     if (control == nullptr) return false;
     const auto affected = affected_controls(dialog, *control);
-    for (ControlRecord* c : affected) detail::refresh_from_window(dialog, *c);
+    for (ControlRecord* c : affected)
+        detail::refresh_from_window(dialog, *c);
     if (!change(*control)) return false;
-    for (ControlRecord* c : affected) c->dirty = true;
+    for (ControlRecord* c : affected)
+        c->dirty = true;
     dialog.dirty = true;
     if (dialog.window && running_dialog() != &dialog) detail::push_controls(dialog, false);
     return true;
 }
 
-template <class Read>
-bool read(DIALOG_RECORD& dialog, int id, Read read_value) {
+template <class Read> bool read(DIALOG_RECORD& dialog, int id, Read read_value) {
     ControlRecord* control = find_control(dialog, id);
     if (control == nullptr) return false;
     detail::refresh_from_window(dialog, *control);

@@ -16,16 +16,16 @@ enum class ControlKind { Static, GroupBox, PushButton, CheckBox, RadioButton, Ed
 
 // Style bits of a control template item.
 enum ControlStyle : unsigned {
-    STYLE_HIDDEN = 1U << 0,        // created without the visible style
+    STYLE_HIDDEN = 1U << 0, // created without the visible style
     STYLE_DISABLED = 1U << 1,
-    STYLE_GROUP = 1U << 2,         // starts a radio group / a tab group
+    STYLE_GROUP = 1U << 2, // starts a radio group / a tab group
     STYLE_DEFAULT_BUTTON = 1U << 3,
-    STYLE_READ_ONLY = 1U << 4,     // edit
-    STYLE_NUMBER = 1U << 5,        // edit: the keyboard accepts digits only
-    STYLE_AUTO_HSCROLL = 1U << 6,  // edit
+    STYLE_READ_ONLY = 1U << 4,    // edit
+    STYLE_NUMBER = 1U << 5,       // edit: the keyboard accepts digits only
+    STYLE_AUTO_HSCROLL = 1U << 6, // edit
     STYLE_STATIC_EDGE = 1U << 7,
-    STYLE_SUNKEN = 1U << 8,        // static with a sunken edge
-    STYLE_NOTIFY = 1U << 9,        // list box reports selection changes
+    STYLE_SUNKEN = 1U << 8, // static with a sunken edge
+    STYLE_NOTIFY = 1U << 9, // list box reports selection changes
     STYLE_VSCROLL = 1U << 10,
     STYLE_NO_INTEGRAL_HEIGHT = 1U << 11,
     STYLE_NO_WORD_WRAP = 1U << 12, // static

@@ -13,7 +13,7 @@ struct ControlRecord;
 struct DIALOG_RECORD;
 
 class DialogWindow {
-public:
+  public:
     DialogWindow() = default;
     DialogWindow(const DialogWindow&) = delete;
     DialogWindow& operator=(const DialogWindow&) = delete;
@@ -37,15 +37,15 @@ public:
 };
 
 class WindowSystem {
-public:
+  public:
     WindowSystem() = default;
     WindowSystem(const WindowSystem&) = delete;
     WindowSystem& operator=(const WindowSystem&) = delete;
     virtual ~WindowSystem() = default;
 
     // A new, not yet shown window for the record's template; nullptr if it cannot be made.
-    virtual std::unique_ptr<DialogWindow> create_window(DIALOG_RECORD& record,
-                                                        DialogWindow* parent, bool modal) = 0;
+    virtual std::unique_ptr<DialogWindow> create_window(DIALOG_RECORD& record, DialogWindow* parent,
+                                                        bool modal) = 0;
     // Runs the thread's message loop until post_quit; returns the exit value.
     virtual int run_message_loop() = 0;
     virtual void post_quit(int exit_code) = 0;

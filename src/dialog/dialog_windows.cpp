@@ -60,11 +60,17 @@ WindowSystem* set_window_system(WindowSystem* system) {
     return std::exchange(installed_system, system);
 }
 
-WindowSystem* window_system() { return installed_system; }
+WindowSystem* window_system() {
+    return installed_system;
+}
 
-DIALOG_RECORD* running_dialog() { return running; }
+DIALOG_RECORD* running_dialog() {
+    return running;
+}
 
-DIALOG_RECORD* active_modeless_dialog() { return active_modeless; }
+DIALOG_RECORD* active_modeless_dialog() {
+    return active_modeless;
+}
 
 void dialog_activated(DIALOG_RECORD& dialog, bool active) {
     if (active && dialog.window && !dialog.modal)
@@ -95,7 +101,8 @@ void refresh_from_window(DIALOG_RECORD& dialog, ControlRecord& control) {
 }
 
 void read_back_all(DIALOG_RECORD& dialog) {
-    for (auto& control : dialog.controls) refresh_from_window(dialog, control);
+    for (auto& control : dialog.controls)
+        refresh_from_window(dialog, control);
 }
 
 void run_routine(DIALOG_RECORD& dialog, const DialogRoutine& routine, int id, int event) {
@@ -125,7 +132,8 @@ void destroy_window(DIALOG_RECORD& dialog) {
             if (record->owner == &dialog) list.push_back(record);
         return list;
     }();
-    for (DIALOG_RECORD* record : owned) destroy_window(*record);
+    for (DIALOG_RECORD* record : owned)
+        destroy_window(*record);
     read_back_all(dialog);
     DIALOG_RECORD* previous = std::exchange(running, &dialog);
     if (dialog.dialog_routine) {
@@ -153,8 +161,8 @@ void forget_record(DIALOG_RECORD& dialog) {
 
 void DIALOG_SET_TITLE(DIALOG_RECORD& dialog, std::string_view title) {
     const auto last = title.find_last_not_of(' ');
-    dialog.caption = last == std::string_view::npos ? std::string{}
-                                                    : std::string(title.substr(0, last + 1));
+    dialog.caption =
+        last == std::string_view::npos ? std::string{} : std::string(title.substr(0, last + 1));
     dialog.caption_set = true;
     if (dialog.window) dialog.window->set_caption(dialog.caption);
 }
@@ -185,7 +193,9 @@ bool DIALOG_SHOW_MODELESS(DIALOG_RECORD& dialog, int show_command, DialogWindow*
     return true;
 }
 
-void DIALOG_EXIT(DIALOG_RECORD& dialog) { detail::close_dialog(dialog); }
+void DIALOG_EXIT(DIALOG_RECORD& dialog) {
+    detail::close_dialog(dialog);
+}
 
 void dialog_resized(DIALOG_RECORD& dialog) {
     detail::run_routine(dialog, dialog.resize_routine, dialog.template_id, EVENT_RESIZE);
@@ -199,7 +209,9 @@ void dialog_set_control_image(DIALOG_RECORD& dialog, int control_id, int image_i
     if (dialog.window) dialog.window->set_control_image(control_id, image_id);
 }
 
-int run_message_loop() { return installed_system ? installed_system->run_message_loop() : 0; }
+int run_message_loop() {
+    return installed_system ? installed_system->run_message_loop() : 0;
+}
 
 void post_quit_message(int exit_code) {
     if (installed_system) installed_system->post_quit(exit_code);

@@ -18,9 +18,9 @@ struct FileFilter {
 struct SaveFileRequest {
     std::string title;
     std::vector<FileFilter> filters;
-    int filter_index = 1;           // 1-based filter selected at first
-    std::string default_extension;  // appended to a name typed without one
-    std::string initial_directory;  // empty: the dialog's choice
+    int filter_index = 1;          // 1-based filter selected at first
+    std::string default_extension; // appended to a name typed without one
+    std::string initial_directory; // empty: the dialog's choice
 };
 
 // The chosen file's full path in the file system's encoding (UTF-8), or nothing when the user

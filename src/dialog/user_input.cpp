@@ -121,8 +121,12 @@ bool user_select_row(DIALOG_RECORD& dialog, int id, int row) {
     return true;
 }
 
-void user_escape(DIALOG_RECORD& dialog) { dialog_command(dialog, 2); }
+void user_escape(DIALOG_RECORD& dialog) {
+    dialog_command(dialog, 2);
+}
 
-void user_enter(DIALOG_RECORD& dialog) { dialog_command(dialog, enter_command_id(dialog)); }
+void user_enter(DIALOG_RECORD& dialog) {
+    dialog_command(dialog, enter_command_id(dialog));
+}
 
 } // namespace binora

@@ -4,6 +4,8 @@ namespace binora {
 
 Comun COMUN;
 
-void reset_shared_state() { COMUN = Comun{}; }
+void reset_shared_state() {
+    COMUN = Comun{};
+}
 
 } // namespace binora

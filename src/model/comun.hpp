@@ -55,11 +55,11 @@ struct Comun {
 
     TwoLanguageText DATATYPE; // class text of X, each 30 characters
 
-    int LANG = 0;           // 1 Romanian, 2 English
-    bool LANG_RO = false;   // Romanian selected
+    int LANG = 0;            // 1 Romanian, 2 English
+    bool LANG_RO = false;    // Romanian selected
     bool ALL_FIELDS = false; // bulk buttons act on all fields (else on the current one)
-    int FIELD_WIDTH = 0;    // width of the current field, 0 when none
-    int LIST_INDEX = 0;     // 1-based selected row of the parameter list, 0 for none
+    int FIELD_WIDTH = 0;     // width of the current field, 0 when none
+    int LIST_INDEX = 0;      // 1-based selected row of the parameter list, 0 for none
 };
 
 extern Comun COMUN;

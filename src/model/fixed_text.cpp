@@ -18,8 +18,12 @@ std::string_view trim_left(std::string_view text) {
     return first == std::string_view::npos ? std::string_view{} : text.substr(first);
 }
 
-std::string_view trim_blanks(std::string_view text) { return trim_left(trim_right(text)); }
+std::string_view trim_blanks(std::string_view text) {
+    return trim_left(trim_right(text));
+}
 
-std::string repeat(char c, std::size_t count) { return std::string(count, c); }
+std::string repeat(char c, std::size_t count) {
+    return std::string(count, c);
+}
 
 } // namespace binora

@@ -8,6 +8,7 @@ namespace binora {
 
 namespace {
 
+// clang-format off
 constexpr std::array<FormatTraits, 3> formats{{
     {4, "binary32", 32, 8, 23, 127, -126, 127, 24, 13, IDC_KIND32, IDC_S32, IDC_E32,
      {IDC_F32, 0}, {23, 0}},
@@ -16,6 +17,7 @@ constexpr std::array<FormatTraits, 3> formats{{
     {16, "binary128", 128, 15, 112, 16383, -16382, 16383, 113, 40, IDC_KIND128, IDC_S128,
      IDC_E128, {IDC_F128_48, IDC_F128_64}, {48, 64}},
 }};
+// clang-format on
 
 } // namespace
 
@@ -31,6 +33,8 @@ const FormatTraits& format_of(int kind) {
     return *f;
 }
 
-const std::array<FormatTraits, 3>& all_formats() { return formats; }
+const std::array<FormatTraits, 3>& all_formats() {
+    return formats;
+}
 
 } // namespace binora

@@ -8,19 +8,19 @@
 namespace binora {
 
 struct FormatTraits {
-    int kind;                 // 4, 8 or 16
-    const char* name;         // "binary32", ...
-    int storage_bits;         // 32, 64, 128
-    int exponent_bits;        // 8, 11, 15
-    int significand_bits;     // 23, 52, 112
-    int bias;                 // 127, 1023, 16383
-    int emin;                 // 1 - bias
-    int emax;                 // bias
-    int precision;            // significand bits including the hidden bit
-    int value_text_length;    // text length of IDC_VALUE_X while the kind is selected
-    int kind_radio;           // IDC_KIND32, ...
-    int sign_edit;            // IDC_S32, ...
-    int exponent_edit;        // IDC_E32, ...
+    int kind;              // 4, 8 or 16
+    const char* name;      // "binary32", ...
+    int storage_bits;      // 32, 64, 128
+    int exponent_bits;     // 8, 11, 15
+    int significand_bits;  // 23, 52, 112
+    int bias;              // 127, 1023, 16383
+    int emin;              // 1 - bias
+    int emax;              // bias
+    int precision;         // significand bits including the hidden bit
+    int value_text_length; // text length of IDC_VALUE_X while the kind is selected
+    int kind_radio;        // IDC_KIND32, ...
+    int sign_edit;         // IDC_S32, ...
+    int exponent_edit;     // IDC_E32, ...
     // Significand edits, most significant part first. Binary128 shows its 112 bits in a
     // 48-bit and a 64-bit edit; the other kinds use one edit (second entry 0).
     std::array<int, 2> significand_edits;

@@ -16,8 +16,8 @@ constexpr std::size_t PARAM_LENGTH = 40;
 constexpr std::size_t STATIC_2_LENGTH = 180;
 
 struct BinoraGlobals {
-    DIALOG_RECORD MAIN_DIALOG;    // IDD_MAIN
-    DIALOG_RECORD SUMMARY_DIALOG; // IDD_SUMMARY; shown by the summary button
+    DIALOG_RECORD MAIN_DIALOG;               // IDD_MAIN
+    DIALOG_RECORD SUMMARY_DIALOG;            // IDD_SUMMARY; shown by the summary button
     std::array<TwoLanguageText, 16> TITLE;   // captions, 50 characters each; 15 and 16 blank
     std::array<std::string, 6> PARAM;        // rows of the parameter list, 40 characters each
     std::array<TwoLanguageText, 7> STATIC_2; // summary paragraphs, 180 characters each

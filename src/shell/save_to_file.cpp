@@ -1,7 +1,7 @@
 #include "shell/save_to_file.hpp"
 
-#include "dialog/file_chooser.hpp"
 #include "dialog/cp1252.hpp"
+#include "dialog/file_chooser.hpp"
 #include "dialog/message_box.hpp"
 #include "model/comun.hpp"
 #include "shell/replace_file.hpp"

@@ -23,13 +23,14 @@ namespace binora {
 namespace {
 
 // The bit edits in registration order.
-constexpr std::array<int, 10> bit_edits{IDC_S32,  IDC_E32,  IDC_F32,     IDC_S64,    IDC_E64,
-                                        IDC_F64,  IDC_S128, IDC_E128, IDC_F128_48, IDC_F128_64};
+constexpr std::array<int, 10> bit_edits{IDC_S32, IDC_E32,  IDC_F32,  IDC_S64,     IDC_E64,
+                                        IDC_F64, IDC_S128, IDC_E128, IDC_F128_48, IDC_F128_64};
 
 void register_routines() {
     auto& main = BINORAGLOBALS.MAIN_DIALOG;
     DIALOG_SET_CALLBACK(main, IDC_VALUE_X, SUB_REPRESENT);
-    for (int id : bit_edits) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT);
+    for (int id : bit_edits)
+        DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT);
     DIALOG_SET_CALLBACK(main, IDC_CURSOR_POS, SUB_REPRESENT);
     DIALOG_SET_CALLBACK(main, IDC_ABOUT, SUB_ABOUT);
     DIALOG_SET_CALLBACK(main, IDC_HELP_PARAM, SUB_HELP);
@@ -37,10 +38,13 @@ void register_routines() {
     DIALOG_SET_CALLBACK(main, IDC_PARAM_LIST, SUB_LIST);
     for (int id : bit_edits)
         DIALOG_SET_CALLBACK(main, id, RETRIEVEANDOUTPUTVALUE, EVENT_FOCUS_GAINED);
-    for (int id : {IDC_KIND32, IDC_KIND64, IDC_KIND128}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT);
-    for (int id : {IDC_ZEROS, IDC_ONES, IDC_FLIP}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT);
+    for (int id : {IDC_KIND32, IDC_KIND64, IDC_KIND128})
+        DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT);
+    for (int id : {IDC_ZEROS, IDC_ONES, IDC_FLIP})
+        DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT);
     DIALOG_SET_CALLBACK(BINORAGLOBALS.SUMMARY_DIALOG, IDC_SAVE_TO_FILE, SAVE_TO_FILE);
-    for (int id : {IDC_LANG_RO, IDC_LANG_EN}) DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT);
+    for (int id : {IDC_LANG_RO, IDC_LANG_EN})
+        DIALOG_SET_CALLBACK(main, id, SUB_REPRESENT);
 }
 
 void set_bit_edit_lengths() {
@@ -58,12 +62,9 @@ void set_bit_edit_lengths() {
 
 void fill_parameter_list() {
     auto& g = BINORAGLOBALS;
-    const char* rows[] = {"Exponent",
-                          "Semnificand",
-                          "ULP",
-                          "X+ = Nearest(x,+1.0)",
-                          "X- = Nearest(x,-1.0)",
-                          "Epsilon"};
+    const char* rows[] = {
+        "Exponent", "Semnificand", "ULP", "X+ = Nearest(x,+1.0)", "X- = Nearest(x,-1.0)", "Epsilon",
+    };
     for (std::size_t i = 0; i < g.PARAM.size(); ++i) {
         g.PARAM[i] = pad_to(rows[i], PARAM_LENGTH);
         DIALOG_SET_TEXT(g.MAIN_DIALOG, IDC_PARAM_LIST, g.PARAM[i], PROP_APPEND_ITEM);

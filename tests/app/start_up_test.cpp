@@ -24,11 +24,12 @@ TEST_F(StartUp, SelectsBinary32RomanianAndAllFields) {
     EXPECT_EQ(COMUN.KIND_REAL, 4);
     EXPECT_EQ(COMUN.LANG, 1);
     EXPECT_TRUE(COMUN.LANG_RO);
-    const std::pair<int, bool> radios[] = {
-        {IDC_KIND32, true},   {IDC_KIND64, false},        {IDC_KIND128, false},
-        {IDC_LANG_RO, true},  {IDC_LANG_EN, false},       {IDC_ALL_FIELDS, true},
-        {IDC_CURRENT_FIELD, false}, {IDC_BINARY_XPM, false}};
-    for (auto [id, state] : radios) EXPECT_EQ(checked(id), state) << id;
+    const std::pair<int, bool> radios[] = {{IDC_KIND32, true},         {IDC_KIND64, false},
+                                           {IDC_KIND128, false},       {IDC_LANG_RO, true},
+                                           {IDC_LANG_EN, false},       {IDC_ALL_FIELDS, true},
+                                           {IDC_CURRENT_FIELD, false}, {IDC_BINARY_XPM, false}};
+    for (auto [id, state] : radios)
+        EXPECT_EQ(checked(id), state) << id;
 }
 
 TEST_F(StartUp, FillsTheEditsAndTheLegend) {
@@ -114,7 +115,8 @@ TEST_P(StartUpFailure, AMissingTemplateGivesTheErrorBoxAndExitCodeZero) {
     const int missing = GetParam();
     reset_shared_state();
     reset_shell_state();
-    set_template_source([missing](int id) { return id == missing ? nullptr : program_template(id); });
+    set_template_source(
+        [missing](int id) { return id == missing ? nullptr : program_template(id); });
     FakeWindowSystem system;
     MessageBoxRecorder boxes;
     EXPECT_EQ(run_binora(SW_SHOWNORMAL), 0);

@@ -34,7 +34,8 @@ std::string bits_of_hex(const std::string& hex) {
     std::string bits;
     for (char c : hex) {
         const int nibble = c <= '9' ? c - '0' : c - 'A' + 10;
-        for (int b = 3; b >= 0; --b) bits += ((nibble >> b) & 1) != 0 ? '1' : '0';
+        for (int b = 3; b >= 0; --b)
+            bits += ((nibble >> b) & 1) != 0 ? '1' : '0';
     }
     return bits;
 }

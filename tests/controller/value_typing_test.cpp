@@ -16,7 +16,7 @@ namespace binora::testing {
 namespace {
 
 class ValueTyping : public MainDialogTest {
-protected:
+  protected:
     // The bit edits of the current kind joined, sign first.
     std::string bits() {
         switch (COMUN.KIND_REAL) {
@@ -38,7 +38,8 @@ std::string bits_of_hex(const char* hex) {
     std::string result;
     for (const char* p = hex; *p != '\0'; ++p) {
         const int nibble = *p <= '9' ? *p - '0' : *p - 'A' + 10;
-        for (int b = 3; b >= 0; --b) result += ((nibble >> b) & 1) != 0 ? '1' : '0';
+        for (int b = 3; b >= 0; --b)
+            result += ((nibble >> b) & 1) != 0 ? '1' : '0';
     }
     return result;
 }
@@ -71,7 +72,7 @@ TEST_F(ValueTyping, NothingIsReadBeforeTheThirdCharacterThenTheBitsAppear) {
         const int sign_edit = row.radio == IDC_KIND32 ? IDC_S32 : IDC_S128;
         ASSERT_TRUE(user_focus(dialog(), sign_edit));
         EXPECT_EQ(text(IDC_DATATYPE), row.radio == IDC_KIND32 ? "Numar normalizat: Real(4)"
-                                                               : "Numar normalizat: Real(16)");
+                                                              : "Numar normalizat: Real(16)");
         EXPECT_EQ(text(IDC_VALUE_X), row.canonical);
         EXPECT_TRUE(enabled(IDC_PARAM_LIST));
         EXPECT_EQ(text(IDC_CURSOR_POS), "0");
@@ -99,9 +100,9 @@ TEST_F(ValueTyping, BadInputShowsInvalidValueAndKeepsTheBits) {
         int radio;
         std::string text;
     };
-    const Row rows[] = {{IDC_KIND32, "abc"},   {IDC_KIND32, "1e39"}, {IDC_KIND64, "1e309"},
-                        {IDC_KIND64, "--1"},   {IDC_KIND32, " 1e"},  {IDC_KIND128, "  ."},
-                        {IDC_KIND128, "1.2.3"}, {IDC_KIND64, "INF"}, {IDC_KIND32, "0x1p3"},
+    const Row rows[] = {{IDC_KIND32, "abc"},    {IDC_KIND32, "1e39"}, {IDC_KIND64, "1e309"},
+                        {IDC_KIND64, "--1"},    {IDC_KIND32, " 1e"},  {IDC_KIND128, "  ."},
+                        {IDC_KIND128, "1.2.3"}, {IDC_KIND64, "INF"},  {IDC_KIND32, "0x1p3"},
                         {IDC_KIND128, "1e4933"}};
     for (const auto& row : rows) {
         choose_kind(row.radio);

@@ -10,8 +10,8 @@ TEST(Cp1252, CodePointsOfTheSpecialRangeBothWays) {
         unsigned char byte;
         char32_t code_point;
     };
-    const Row rows[] = {{0x41, U'A'},     {0x85, 0x2026}, {0x80, 0x20AC}, {0x9F, 0x0178},
-                        {0x81, 0x0081},   {0xA0, 0x00A0}, {0xE9, 0x00E9}, {0xFF, 0x00FF}};
+    const Row rows[] = {{0x41, U'A'},   {0x85, 0x2026}, {0x80, 0x20AC}, {0x9F, 0x0178},
+                        {0x81, 0x0081}, {0xA0, 0x00A0}, {0xE9, 0x00E9}, {0xFF, 0x00FF}};
     for (const auto& row : rows) {
         EXPECT_EQ(cp1252_decode(row.byte), row.code_point) << int{row.byte};
         EXPECT_EQ(static_cast<unsigned char>(cp1252_encode(row.code_point)), row.byte);

@@ -9,7 +9,7 @@ namespace binora::testing {
 namespace {
 
 class Properties : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(DIALOG_INIT(TEST_DIALOG, dialog)); }
 
     std::string get_text(int id, std::size_t length, int property = PROP_DEFAULT) {
@@ -35,8 +35,10 @@ TEST_F(Properties, InitTakesValuesFromTheTemplate) {
     ASSERT_TRUE(DIALOG_GET_FLAG(dialog, ID_DISABLED_BUTTON, enabled));
     EXPECT_FALSE(enabled);
     // The first radio button of each group starts selected.
-    const std::pair<int, bool> radios[] = {{ID_RADIO_A1, true}, {ID_RADIO_A2, false},
-                                           {ID_RADIO_A3, false}, {ID_RADIO_B1, true},
+    const std::pair<int, bool> radios[] = {{ID_RADIO_A1, true},
+                                           {ID_RADIO_A2, false},
+                                           {ID_RADIO_A3, false},
+                                           {ID_RADIO_B1, true},
                                            {ID_RADIO_B2, false}};
     for (auto [id, expected] : radios) {
         bool state = !expected;

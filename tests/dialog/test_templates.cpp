@@ -11,10 +11,10 @@ DialogTemplate make(int id, bool with_buttons) {
     t.caption = "Test";
     t.rect = {0, 0, 200, 150};
     if (with_buttons) {
-        t.controls.push_back({K::PushButton, ID_OK, "OK", {150, 130, 40, 14},
-                              STYLE_DEFAULT_BUTTON, 0});
-        t.controls.push_back({K::PushButton, ID_CANCEL, "Cancel", {100, 130, 40, 14},
-                              STYLE_HIDDEN, 0});
+        t.controls.push_back(
+            {K::PushButton, ID_OK, "OK", {150, 130, 40, 14}, STYLE_DEFAULT_BUTTON, 0});
+        t.controls.push_back(
+            {K::PushButton, ID_CANCEL, "Cancel", {100, 130, 40, 14}, STYLE_HIDDEN, 0});
     }
     const std::vector<ControlTemplate> rest = {
         {K::Edit, ID_EDIT, "", {5, 5, 80, 12}, STYLE_AUTO_HSCROLL, 0},
@@ -50,6 +50,8 @@ TestTemplates::TestTemplates() {
     });
 }
 
-TestTemplates::~TestTemplates() { set_template_source(std::move(previous_)); }
+TestTemplates::~TestTemplates() {
+    set_template_source(std::move(previous_));
+}
 
 } // namespace binora::testing

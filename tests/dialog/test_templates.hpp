@@ -26,13 +26,13 @@ constexpr int ID_DUPLICATE = 70;       // occurs twice
 
 // Installs the test templates for the lifetime of the object.
 class TestTemplates {
-public:
+  public:
     TestTemplates();
     ~TestTemplates();
     TestTemplates(const TestTemplates&) = delete;
     TestTemplates& operator=(const TestTemplates&) = delete;
 
-private:
+  private:
     TemplateSource previous_;
 };
 

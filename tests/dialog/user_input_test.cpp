@@ -10,7 +10,7 @@ namespace binora::testing {
 namespace {
 
 class UserInput : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(DIALOG_INIT(TEST_DIALOG, dialog));
         for (int id : {ID_EDIT, ID_NUMBER_EDIT})

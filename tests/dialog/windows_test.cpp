@@ -20,7 +20,7 @@ struct Event {
 };
 
 class Windows : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(DIALOG_INIT(TEST_DIALOG, dialog));
         DIALOG_SET_CALLBACK(dialog, TEST_DIALOG, [this](DIALOG_RECORD&, int id, int event) {
@@ -82,11 +82,11 @@ TEST_F(Windows, WritesFromOutsideTheDialogsRoutineReachItAtOnce) {
 
 // A window that, like a real toolkit, reports a change when the program sets an edit's text.
 class EchoingWindowSystem : public FakeWindowSystem {
-public:
+  public:
     std::unique_ptr<DialogWindow> create_window(DIALOG_RECORD& record, DialogWindow* parent,
                                                 bool modal) override {
         class Echo : public FakeWindow {
-        public:
+          public:
             using FakeWindow::FakeWindow;
             void push_control(const ControlRecord& control) override {
                 FakeWindow::push_control(control);
@@ -296,11 +296,14 @@ TEST_F(Windows, DestroyRunsTheDialogRoutineAndTheLoopEndsWithItsExitCode) {
 
 TEST_F(Windows, ResizeRunsTheResizeRoutine) {
     int resized = 0;
-    DIALOG_SET_CALLBACK(dialog, TEST_DIALOG, [&](DIALOG_RECORD&, int id, int event) {
-        EXPECT_EQ(id, TEST_DIALOG);
-        EXPECT_EQ(event, EVENT_RESIZE);
-        ++resized;
-    }, EVENT_RESIZE);
+    DIALOG_SET_CALLBACK(
+        dialog, TEST_DIALOG,
+        [&](DIALOG_RECORD&, int id, int event) {
+            EXPECT_EQ(id, TEST_DIALOG);
+            EXPECT_EQ(event, EVENT_RESIZE);
+            ++resized;
+        },
+        EVENT_RESIZE);
     show();
     dialog_resized(dialog);
     EXPECT_EQ(resized, 1);

@@ -1,9 +1,9 @@
 // The layout of a real template (IDD_MAIN) through the Qt window: every control where the
 // template puts it, and no caption clipped, at the desktop font and at a larger one.
 
-#include "text_fit.hpp"
 #include "gui_test.hpp"
 #include "qt_test_templates.hpp"
+#include "text_fit.hpp"
 
 #include "dialog/dialog_operations.hpp"
 #include "dialog/qt/dialog_font.hpp"

@@ -14,12 +14,15 @@ TEST(Width, CountsDigitsAndSign) {
         std::int32_t n;
         std::int32_t width;
     };
+    // clang-format off
     const Row rows[] = {{0, 1},           {-1, 2},       {127, 3},         {-126, 4},
                         {16383, 5},       {-16382, 6},   {9, 1},           {10, 2},
                         {99, 2},          {100, 3},      {-9, 2},          {-10, 3},
                         {999999, 6},      {1000000, 7},  {2147483647, 10}, {-2147483647, 11},
                         {std::numeric_limits<std::int32_t>::min(), 11}};
-    for (const auto& row : rows) EXPECT_EQ(WIDTH(row.n), row.width) << row.n;
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(WIDTH(row.n), row.width) << row.n;
 }
 
 // Every power of ten and its neighbours, where a floating log10 would go wrong, compared

@@ -10,8 +10,7 @@ QString from_cp1252(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (char byte : bytes)
-        text.append(
-            QChar(static_cast<char16_t>(cp1252_decode(static_cast<unsigned char>(byte)))));
+        text.append(QChar(static_cast<char16_t>(cp1252_decode(static_cast<unsigned char>(byte)))));
     return text;
 }
 

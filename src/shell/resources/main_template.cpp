@@ -59,6 +59,7 @@ DialogTemplate make_main_template() {
     t.font_name = "MS Sans Serif";
     t.font_points = 8;
     t.style = DIALOG_MINIMIZE_BOX | DIALOG_APP_WINDOW;
+    // clang-format off
     t.controls = {
         {K::PushButton, IDC_EXIT, "Exit", {376, 295, 45, 15}, 0, 0},
         {K::GroupBox, IDC_GROUP_DATA, "Data", {7, 18, 323, 86}, 0, 0},
@@ -139,6 +140,7 @@ DialogTemplate make_main_template() {
         label("msb", {35, 194, 14, 8}),
         label("msb", {85, 194, 14, 8}),
     };
+    // clang-format on
     return t;
 }
 

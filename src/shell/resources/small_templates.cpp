@@ -16,6 +16,7 @@ DialogTemplate make_about_template() {
     t.rect = {0, 0, 174, 99};
     t.font_name = "Times New Roman";
     t.font_points = 11;
+    // clang-format off
     t.controls = {
         {K::PushButton, IDOK, "OK", {137, 80, 30, 12}, STYLE_DEFAULT_BUTTON, 0},
         {K::PushButton, IDCANCEL, "Cancel", {7, 80, 32, 12}, STYLE_HIDDEN, 0},
@@ -25,6 +26,7 @@ DialogTemplate make_about_template() {
         {K::Static, IDC_ABOUT_TEXT, "", {7, 49, 160, 21}, STYLE_SUNKEN, 0},
         {K::Static, IDC_STATIC, "", {79, 77, 20, 20}, STYLE_ICON, IDI_ABOUT},
     };
+    // clang-format on
     return t;
 }
 
@@ -35,6 +37,7 @@ DialogTemplate make_info_template() {
     t.rect = {0, 0, 144, 184};
     t.font_name = "Microsoft Sans Serif";
     t.font_points = 10;
+    // clang-format off
     t.controls = {
         {K::PushButton, IDOK, "OK", {110, 166, 28, 11}, STYLE_DEFAULT_BUTTON, 0},
         {K::PushButton, IDCANCEL, "Cancel", {7, 166, 28, 11}, STYLE_HIDDEN, 0},
@@ -43,6 +46,7 @@ DialogTemplate make_info_template() {
         {K::Static, IDC_INFO_TEXT, "", {32, 74, 81, 81}, 0, 0},
         {K::GroupBox, IDC_INFO_GROUP, "ULP, X+, and  X-", {7, 3, 130, 159}, 0, 0},
     };
+    // clang-format on
     return t;
 }
 
@@ -53,6 +57,7 @@ DialogTemplate make_summary_template() {
     t.rect = {0, 0, 260, 318};
     t.font_name = "Microsoft Sans Serif";
     t.font_points = 10;
+    // clang-format off
     t.controls = {
         {K::PushButton, IDOK, "OK", {217, 300, 33, 12}, STYLE_DEFAULT_BUTTON, 0},
         {K::PushButton, IDCANCEL, "Cancel", {104, 300, 33, 12}, STYLE_HIDDEN, 0},
@@ -68,6 +73,7 @@ DialogTemplate make_summary_template() {
         {K::GroupBox, IDC_STATIC, "", {10, 3, 240, 292}, 0, 0},
         {K::PushButton, IDC_SAVE_TO_FILE, "Save to File", {10, 299, 39, 12}, 0, 0},
     };
+    // clang-format on
     return t;
 }
 

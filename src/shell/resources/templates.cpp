@@ -9,8 +9,7 @@ namespace binora {
 
 const DialogTemplate* program_template(int id) {
     static const std::array<DialogTemplate, 4> templates{
-        make_main_template(), make_about_template(), make_info_template(),
-        make_summary_template()};
+        make_main_template(), make_about_template(), make_info_template(), make_summary_template()};
     for (const auto& t : templates)
         if (t.id == id) return &t;
     return nullptr;
