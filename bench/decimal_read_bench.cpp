@@ -1,6 +1,6 @@
 // The decimal reader of each kind on a mix of everyday, long, tiny and huge texts.
 
-#include "engine/decimal_reader.hpp"
+#include "numeric/decimal_reader.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Each output form of each kind: the significand read-out, the ULP and neighbour form, the
 // signed canonical value, and the exact decimal expansion.
 
-#include "engine/decimal_reader.hpp"
-#include "engine/exact_decimal.hpp"
-#include "engine/number_format.hpp"
+#include "numeric/decimal_reader.hpp"
+#include "numeric/exact_decimal.hpp"
+#include "numeric/number_format.hpp"
 
 #include <benchmark/benchmark.h>
 

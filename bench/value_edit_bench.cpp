@@ -6,7 +6,7 @@
 #include "cli/value_driver.hpp"
 #include "dialog/user_input.hpp"
 #include "model/comun.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <benchmark/benchmark.h>
 

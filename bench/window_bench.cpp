@@ -7,10 +7,10 @@
 #include "dialog/qt/qt_dialog_window.hpp"
 #include "dialog/qt/qt_window_system.hpp"
 #include "model/comun.hpp"
+#include "resources/resource.hpp"
+#include "resources/templates.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/resources/resource.hpp"
-#include "shell/resources/templates.hpp"
-#include "shell/start_up.hpp"
+#include "startup/start_up.hpp"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -14,12 +14,12 @@
 #include "cli/headless_program.hpp"
 #include "cli/shown_text.hpp"
 #include "dialog/user_input.hpp"
-#include "engine/storage_word.hpp"
 #include "fuzz_check.hpp"
 #include "model/comun.hpp"
 #include "model/format_traits.hpp"
 #include "null_stream.hpp"
-#include "shell/resources/resource.hpp"
+#include "numeric/storage_word.hpp"
+#include "resources/resource.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -36,7 +36,7 @@ constexpr std::size_t LONGEST_READ_OUT = 64;
 
 void check_edits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
     std::string joined;
-    for (const auto& field : binora::bit_fields_of(format)) {
+    for (const auto& field : binora::controls_of(format.kind).fields()) {
         const std::string text = binora::cli::shown_text(dialog, field.edit);
         check(text.size() <= static_cast<std::size_t>(field.bits), "no bit in excess stays");
         check(text.find_first_not_of("01 ") == std::string::npos, "only 0, 1 and blank stay");
@@ -53,13 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int kinds[] = {4, 8, 16};
     const binora::FormatTraits& format = binora::format_of(kinds[data[0] % 3]);
     const int lang = (data[0] & 0x80) != 0 ? binora::LANG_ROMANIAN : binora::LANG_ENGLISH;
-    const std::vector<binora::BitField> fields = binora::bit_fields_of(format);
+    const auto fields = binora::controls_of(format.kind).fields();
 
     binora::fuzz::NullStream messages;
     binora::cli::HeadlessProgram program(lang, messages);
     check(program.started(), "the program starts");
     auto& dialog = program.main_dialog();
-    binora::user_click(dialog, format.kind_radio);
+    binora::user_click(dialog, binora::controls_of(format.kind).kind_radio);
 
     std::size_t at = 1;
     while (at + 2 <= size) {
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check_edits(dialog, format);
     }
 
-    binora::user_focus(dialog, format.sign_edit);
+    binora::user_focus(dialog, binora::controls_of(format.kind).sign().edit);
     check_edits(dialog, format);
     for (int row = 1; row <= 6; ++row) {
         if (!binora::user_select_row(dialog, binora::IDC_PARAM_LIST, row)) return 0;

@@ -4,10 +4,10 @@
 // "-" gives a negative result, and the exact decimal value of a result reads back as the
 // same storage word.
 
-#include "engine/decimal_reader.hpp"
-#include "engine/exact_decimal.hpp"
-#include "engine/storage_word.hpp"
 #include "fuzz_check.hpp"
+#include "numeric/decimal_reader.hpp"
+#include "numeric/exact_decimal.hpp"
+#include "numeric/storage_word.hpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -14,12 +14,12 @@
 #include "cli/shown_text.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/user_input.hpp"
-#include "engine/storage_word.hpp"
 #include "fuzz_check.hpp"
 #include "model/comun.hpp"
 #include "model/format_traits.hpp"
 #include "null_stream.hpp"
-#include "shell/resources/resource.hpp"
+#include "numeric/storage_word.hpp"
+#include "resources/resource.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,7 +36,7 @@ constexpr std::size_t LONGEST_BINARY_READ_OUT = 37;
 // The bit edits of the format joined, after checking that each holds its width in bits.
 std::string checked_bits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
     std::string bits;
-    for (const auto& field : binora::bit_fields_of(format)) {
+    for (const auto& field : binora::controls_of(format.kind).fields()) {
         const std::string text = binora::cli::shown_text(dialog, field.edit);
         check(text.size() == static_cast<std::size_t>(field.bits), "a bit edit holds its width");
         check(text.find_first_not_of("01") == std::string::npos, "a bit edit holds 0 and 1");
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     binora::cli::HeadlessProgram program(lang, messages);
     check(program.started(), "the program starts");
     auto& dialog = program.main_dialog();
-    binora::user_click(dialog, format.kind_radio);
+    binora::user_click(dialog, binora::controls_of(format.kind).kind_radio);
     switch (typing) {
     case 0:
         binora::user_replace_text(dialog, binora::IDC_VALUE_X, text);
@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     checked_bits(dialog, format);
 
-    check(binora::user_focus(dialog, format.sign_edit), "the sign edit can be entered");
+    check(binora::user_focus(dialog, binora::controls_of(format.kind).sign().edit),
+          "the sign edit can be entered");
     const std::string bits = checked_bits(dialog, format);
     check(binora::bit_string(binora::cli::storage_word_of_x(format.kind), format.storage_bits) ==
               bits,

@@ -3,8 +3,8 @@
 
 #include "dialog/dialog_constants.hpp"
 #include "dialog/qt/qt_window_system.hpp"
-#include "shell/resources/templates.hpp"
-#include "shell/start_up.hpp"
+#include "resources/templates.hpp"
+#include "startup/start_up.hpp"
 
 #include <QApplication>
 

@@ -2,9 +2,10 @@
 
 #include "bitedit/bit_fields.hpp"
 #include "bitedit/flip_bits.hpp"
+#include "bitedit/flip_bits_current_field.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "model/comun.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 
@@ -38,8 +39,8 @@ void fill_bits_clicked(DIALOG_RECORD& dialog, int id) {
     const std::string& source = id == IDC_ONES ? COMUN.STR_1 : COMUN.STR_0;
     read_scope(dialog);
     if (COMUN.ALL_FIELDS) {
-        if (const FormatTraits* format = find_format(COMUN.KIND_REAL))
-            for (const BitField& field : bit_fields_of(*format))
+        if (const FormatControls* controls = find_controls(COMUN.KIND_REAL))
+            for (const BitField& field : controls->fields())
                 fill_field(dialog, field, source);
     } else if (const auto field = bit_field_of_width(COMUN.KIND_REAL, COMUN.FIELD_WIDTH)) {
         fill_field(dialog, *field, source);

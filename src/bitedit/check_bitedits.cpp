@@ -3,7 +3,7 @@
 #include "bitedit/bit_fields.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/message_box.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <algorithm>
 #include <array>
@@ -80,7 +80,7 @@ void check_field_edit(DIALOG_RECORD& dialog, const BitField& field) {
 }
 
 void check_bit_edit_of_kind(DIALOG_RECORD& dialog, int id, int kind) {
-    for (const BitField& field : bit_fields_of(format_of(kind))) {
+    for (const BitField& field : controls_of(kind).fields()) {
         if (field.edit != id) continue;
         if (field.bits == 1)
             check_sign_edit(dialog, id);

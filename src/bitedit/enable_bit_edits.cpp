@@ -7,9 +7,9 @@
 namespace binora {
 
 void ENABLEBITEDITS(DIALOG_RECORD& dialog, int /*id*/, int /*event*/) {
-    for (const FormatTraits& format : all_formats())
-        for (const BitField& field : bit_fields_of(format))
-            DIALOG_SET_FLAG(dialog, field.edit, COMUN.KIND_REAL == format.kind, PROP_ENABLED);
+    for (const FormatControls& controls : FORMAT_CONTROLS)
+        for (const BitField& field : controls.fields())
+            DIALOG_SET_FLAG(dialog, field.edit, COMUN.KIND_REAL == controls.kind, PROP_ENABLED);
 }
 
 } // namespace binora

@@ -17,9 +17,9 @@ void FLIP_BITS(std::int32_t n, std::string_view bit_char, std::string& f_bit) {
 }
 
 void GETEDITANDFLIPBITS(DIALOG_RECORD& dialog, int /*id*/, int /*event*/) {
-    const FormatTraits* format = find_format(COMUN.KIND_REAL);
-    if (format == nullptr) return;
-    for (const BitField& field : bit_fields_of(*format)) {
+    const FormatControls* controls = find_controls(COMUN.KIND_REAL);
+    if (controls == nullptr) return;
+    for (const BitField& field : controls->fields()) {
         std::string flipped;
         FLIP_BITS(field.bits, read_bit_field(dialog, field), flipped);
         DIALOG_SET_TEXT(dialog, field.edit, flipped);

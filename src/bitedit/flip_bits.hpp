@@ -14,7 +14,4 @@ void FLIP_BITS(std::int32_t n, std::string_view bit_char, std::string& f_bit);
 // Complements every bit edit of the current kind (a short field stays short).
 void GETEDITANDFLIPBITS(DIALOG_RECORD& dialog, int id, int event);
 
-// Complements the current field, named by (KIND_REAL, FIELD_WIDTH); nothing when none.
-void GETANDFLIPBITS_CURRENTFIELD(DIALOG_RECORD& dialog, int id, int event);
-
 } // namespace binora

@@ -1,3 +1,5 @@
+#include "bitedit/flip_bits_current_field.hpp"
+
 #include "bitedit/bit_fields.hpp"
 #include "bitedit/flip_bits.hpp"
 #include "dialog/dialog_operations.hpp"

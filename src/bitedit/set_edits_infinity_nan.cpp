@@ -8,16 +8,16 @@
 namespace binora {
 
 void SETEDITSFORINFINITY_NAN(DIALOG_RECORD& dialog, int /*id*/, int /*event*/) {
-    const FormatTraits* format = find_format(COMUN.KIND_REAL);
-    if (format == nullptr) return;
+    const FormatControls* controls = find_controls(COMUN.KIND_REAL);
+    if (controls == nullptr) return;
     const bool infinity = COMUN.IS_INFINITY;
     // An infinity has an all-"0" significand; the NaN shown for a typed NaN is all "1".
     const char significand_fill = infinity ? '0' : '1';
-    for (const BitField& field : bit_fields_of(*format)) {
-        if (field.edit == format->sign_edit) {
+    for (const BitField& field : controls->fields()) {
+        if (field.edit == controls->sign().edit) {
             DIALOG_SET_TEXT(dialog, field.edit, infinity ? COMUN.INF_SIGN : COMUN.NAN_SIGN);
         } else {
-            const char fill = field.edit == format->exponent_edit ? '1' : significand_fill;
+            const char fill = field.edit == controls->exponent().edit ? '1' : significand_fill;
             DIALOG_SET_TEXT(dialog, field.edit, repeat(fill, static_cast<std::size_t>(field.bits)));
         }
     }

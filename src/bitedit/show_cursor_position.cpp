@@ -1,8 +1,8 @@
 #include "bitedit/show_cursor_position.hpp"
 
+#include "bitedit/ifield.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "model/ifield.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 

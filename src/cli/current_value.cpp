@@ -1,30 +1,20 @@
 #include "cli/current_value.hpp"
 
-#include "engine/exact_decimal.hpp"
-#include "model/comun.hpp"
+#include "numeric/current_x.hpp"
+#include "numeric/exact_decimal.hpp"
 
 namespace binora::cli {
 
 Word128 storage_word_of_x(int kind) {
-    switch (kind) {
-    case 4:
-        return word_of(COMUN.X4);
-    case 8:
-        return word_of(COMUN.X8);
-    default:
-        return word_of(COMUN.X16);
-    }
+    Word128 word = 0;
+    with_x_of_kind(kind, [&word](const auto& x, auto traits) { word = traits.word(x); });
+    return word;
 }
 
 std::string exact_value_of_x(int kind) {
-    switch (kind) {
-    case 4:
-        return exact_decimal(COMUN.X4);
-    case 8:
-        return exact_decimal(COMUN.X8);
-    default:
-        return exact_decimal(COMUN.X16);
-    }
+    std::string text;
+    with_x_of_kind(kind, [&text](const auto& x, auto) { text = exact_decimal(x); });
+    return text;
 }
 
 } // namespace binora::cli

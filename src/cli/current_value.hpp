@@ -2,7 +2,7 @@
 
 // X of a kind (X4, X8 or X16 of the shared state) as the read-outs need it.
 
-#include "engine/storage_word.hpp"
+#include "numeric/storage_word.hpp"
 
 #include <string>
 

@@ -2,10 +2,10 @@
 
 #include "dialog/user_input.hpp"
 #include "model/comun.hpp"
+#include "resources/resource.hpp"
+#include "resources/templates.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/resources/resource.hpp"
-#include "shell/resources/templates.hpp"
-#include "shell/start_up.hpp"
+#include "startup/start_up.hpp"
 
 #include <algorithm>
 #include <string>

@@ -3,7 +3,7 @@
 // Storage words typed as "0x" followed by hexadecimal digits: exactly 8, 16 or 32 digits
 // for binary32, binary64 or binary128.
 
-#include "engine/storage_word.hpp"
+#include "numeric/storage_word.hpp"
 
 #include <optional>
 #include <string>

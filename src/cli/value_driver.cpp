@@ -1,14 +1,15 @@
 #include "cli/value_driver.hpp"
 
+#include "bitedit/format_controls.hpp"
 #include "cli/current_value.hpp"
 #include "cli/shown_text.hpp"
 #include "cli/storage_word_input.hpp"
 #include "dialog/user_input.hpp"
-#include "engine/storage_word.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
-#include "shell/resources/resource.hpp"
+#include "numeric/storage_word.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 
@@ -39,13 +40,14 @@ ReadOut ValueDriver::read(std::string_view input) {
     COMUN.X8 = 0.0;
     COMUN.X16 = 0;
     // The kind radio zeroes the kind's bit edits and clears every read-out.
-    user_click(dialog, format.kind_radio);
+    const FormatControls& controls = controls_of(kind_);
+    user_click(dialog, controls.kind_radio);
 
     out.valid = is_storage_word_text(input) ? write_storage_word(input) : type_value(input);
     out[COL_STATUS] = out.valid ? "ok" : "invalid";
     if (!out.valid) return out;
 
-    user_focus(dialog, format.sign_edit);
+    user_focus(dialog, controls.sign().edit);
     collect_fields(out);
     collect_parameters(out);
     return out;
@@ -76,15 +78,10 @@ bool ValueDriver::write_storage_word(std::string_view input) {
     const std::string bits = bit_string(*word, format.storage_bits);
     const std::size_t boxes_before = program_.message_count();
     // Field by field, each validated and rebuilt as a user's edit.
-    user_replace_text(dialog, format.sign_edit, bits.substr(0, 1));
-    auto at = std::size_t{1};
-    const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
-    user_replace_text(dialog, format.exponent_edit, bits.substr(at, exponent_bits));
-    at += exponent_bits;
-    for (int part = 0; part < format.significand_edit_count(); ++part) {
-        const auto p = static_cast<std::size_t>(part);
-        const auto width = static_cast<std::size_t>(format.significand_edit_bits[p]);
-        user_replace_text(dialog, format.significand_edits[p], bits.substr(at, width));
+    std::size_t at = 0;
+    for (const BitField& field : controls_of(kind_).fields()) {
+        const auto width = static_cast<std::size_t>(field.bits);
+        user_replace_text(dialog, field.edit, bits.substr(at, width));
         at += width;
     }
     return program_.message_count() == boxes_before;
@@ -92,12 +89,12 @@ bool ValueDriver::write_storage_word(std::string_view input) {
 
 void ValueDriver::collect_fields(ReadOut& out) {
     const FormatTraits& format = format_of(kind_);
+    const FormatControls& controls = controls_of(kind_);
     DIALOG_RECORD& dialog = program_.main_dialog();
-    out[COL_SIGN] = shown_text(dialog, format.sign_edit);
-    out[COL_EXPONENT] = shown_text(dialog, format.exponent_edit);
-    for (int part = 0; part < format.significand_edit_count(); ++part)
-        out[COL_SIGNIFICAND] +=
-            shown_text(dialog, format.significand_edits[static_cast<std::size_t>(part)]);
+    out[COL_SIGN] = shown_text(dialog, controls.sign().edit);
+    out[COL_EXPONENT] = shown_text(dialog, controls.exponent().edit);
+    for (const BitField& part : controls.significand())
+        out[COL_SIGNIFICAND] += shown_text(dialog, part.edit);
     out[COL_HEX] = hex_string(storage_word_of_x(kind_), format.storage_bits);
     out[COL_CLASS] = shown_text(dialog, IDC_DATATYPE);
     out[COL_VALUE] = shown_trimmed(dialog, IDC_VALUE_X);

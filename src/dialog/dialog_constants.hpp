@@ -25,6 +25,11 @@ constexpr int EVENT_FOCUS_GAINED = -18;
 constexpr int EVENT_FOCUS_LOST = -19;
 constexpr int EVENT_RESIZE = -24;
 
+// Command ids every dialog knows: Enter gives IDOK when the dialog has no default push
+// button; Escape and the close box give IDCANCEL, which ends the dialog.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
 // Show commands of a modeless run.
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;

@@ -9,13 +9,6 @@
 
 namespace binora {
 
-namespace {
-
-constexpr int COMMAND_OK = 1;
-constexpr int COMMAND_CANCEL = 2;
-
-} // namespace
-
 namespace detail {
 
 void raise_event(DIALOG_RECORD& dialog, int id, int event) {
@@ -41,8 +34,8 @@ void dialog_command(DIALOG_RECORD& dialog, int id) {
         if (control->enabled) detail::raise_event(dialog, id, EVENT_CLICKED);
         return;
     }
-    if (id == COMMAND_CANCEL) {
-        dialog.return_value = COMMAND_CANCEL;
+    if (id == IDCANCEL) {
+        dialog.return_value = IDCANCEL;
         detail::close_dialog(dialog);
     }
 }
@@ -52,7 +45,7 @@ int enter_command_id(const DIALOG_RECORD& dialog) {
         if (control.kind == ControlKind::PushButton && control.source != nullptr &&
             (control.source->style & STYLE_DEFAULT_BUTTON) != 0)
             return control.id;
-    return COMMAND_OK;
+    return IDOK;
 }
 
 bool DIALOG_IS_DIALOG_MESSAGE(const DialogMessage& message) {
@@ -60,7 +53,7 @@ bool DIALOG_IS_DIALOG_MESSAGE(const DialogMessage& message) {
     if (dialog == nullptr || !dialog->window) return false;
     switch (message.key) {
     case DialogMessage::Key::Escape:
-        dialog_command(*dialog, COMMAND_CANCEL);
+        dialog_command(*dialog, IDCANCEL);
         return true;
     case DialogMessage::Key::Enter: {
         const ControlRecord* focused = find_control(*dialog, message.focus_id);

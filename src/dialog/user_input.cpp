@@ -122,7 +122,7 @@ bool user_select_row(DIALOG_RECORD& dialog, int id, int row) {
 }
 
 void user_escape(DIALOG_RECORD& dialog) {
-    dialog_command(dialog, 2);
+    dialog_command(dialog, IDCANCEL);
 }
 
 void user_enter(DIALOG_RECORD& dialog) {

@@ -1,11 +1,11 @@
 #include "engine/bits_from_value.hpp"
 
+#include "bitedit/format_controls.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/message_box.hpp"
-#include "engine/decimal_reader.hpp"
-#include "engine/storage_word.hpp"
 #include "model/comun.hpp"
-#include "model/format_traits.hpp"
+#include "numeric/current_x.hpp"
+#include "numeric/decimal_reader.hpp"
 
 #include <string>
 
@@ -31,14 +31,11 @@ template <typename Real> bool take_value(const ReadResult<Real>& read, Real& x) 
 }
 
 // Sets the sign, exponent and significand edits of the kind from its storage bit string.
-void show_fields(DIALOG_RECORD& dialog, const FormatTraits& f, const std::string& bits) {
-    DIALOG_SET_TEXT(dialog, f.sign_edit, bits.substr(0, 1));
-    DIALOG_SET_TEXT(dialog, f.exponent_edit,
-                    bits.substr(1, static_cast<std::size_t>(f.exponent_bits)));
-    auto at = static_cast<std::size_t>(1 + f.exponent_bits);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(f.significand_edit_count()); ++i) {
-        const auto width = static_cast<std::size_t>(f.significand_edit_bits[i]);
-        DIALOG_SET_TEXT(dialog, f.significand_edits[i], bits.substr(at, width));
+void show_fields(DIALOG_RECORD& dialog, const FormatControls& controls, const std::string& bits) {
+    std::size_t at = 0;
+    for (const BitField& field : controls.fields()) {
+        const auto width = static_cast<std::size_t>(field.bits);
+        DIALOG_SET_TEXT(dialog, field.edit, bits.substr(at, width));
         at += width;
     }
 }
@@ -46,24 +43,11 @@ void show_fields(DIALOG_RECORD& dialog, const FormatTraits& f, const std::string
 } // namespace
 
 void BITSFROMVALUE(DIALOG_RECORD& dialog) {
-    const FormatTraits* f = find_format(COMUN.KIND_REAL);
-    if (f == nullptr) return;
-    Word128 word = 0;
-    switch (f->kind) {
-    case 4:
-        if (!take_value(read_binary32(COMUN.VALUE_CHAR), COMUN.X4)) return;
-        word = word_of(COMUN.X4);
-        break;
-    case 8:
-        if (!take_value(read_binary64(COMUN.VALUE_CHAR), COMUN.X8)) return;
-        word = word_of(COMUN.X8);
-        break;
-    default:
-        if (!take_value(read_binary128(COMUN.VALUE_CHAR), COMUN.X16)) return;
-        word = word_of(COMUN.X16);
-        break;
-    }
-    show_fields(dialog, *f, bit_string(word, f->storage_bits));
+    with_current_x([&dialog](auto& x, auto traits) {
+        using T = decltype(traits);
+        if (!take_value(read_decimal<typename T::Real>(COMUN.VALUE_CHAR), x)) return;
+        show_fields(dialog, controls_of(T::kind), bit_string(T::word(x), T::format.storage_bits));
+    });
 }
 
 } // namespace binora

@@ -1,11 +1,12 @@
 #include "engine/sub_exponent.hpp"
 
+#include "bitedit/format_controls.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "engine/storage_word.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
-#include "shell/resources/resource.hpp"
+#include "numeric/storage_word.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 
@@ -22,7 +23,8 @@ void SUB_EXPONENT(DIALOG_RECORD& dialog) {
     const FormatTraits* f = find_format(COMUN.KIND_REAL);
     if (f == nullptr) return;
     std::string c_exp;
-    DIALOG_GET_TEXT(dialog, f->exponent_edit, c_exp, static_cast<std::size_t>(f->exponent_bits));
+    DIALOG_GET_TEXT(dialog, controls_of(f->kind).exponent().edit, c_exp,
+                    static_cast<std::size_t>(f->exponent_bits));
     int exponent = static_cast<int>(word_from_bit_string(c_exp)) - f->bias;
     if (COMUN.IS_ZERO || COMUN.IS_SUBNORMAL) exponent = f->emin;
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, pad_to(std::to_string(exponent), READ_OUT_LENGTH));

@@ -6,7 +6,7 @@
 #include "engine/sub_near.hpp"
 #include "engine/sub_ulp.hpp"
 #include "model/comun.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 

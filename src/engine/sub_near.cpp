@@ -1,13 +1,14 @@
 #include "engine/sub_near.hpp"
 
 #include "dialog/dialog_operations.hpp"
-#include "engine/nears.hpp"
-#include "engine/number_format.hpp"
-#include "engine/storage_word.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
-#include "shell/resources/resource.hpp"
+#include "numeric/current_x.hpp"
+#include "numeric/next_up_down.hpp"
+#include "numeric/number_format.hpp"
+#include "numeric/storage_word.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 
@@ -24,16 +25,6 @@ struct NeighbourDisplay {
     std::string text;
     TwoLanguageText caption;
 };
-
-float neighbour(float x, bool upward) {
-    return upward ? NEAR4(x) : NEAR_4(x);
-}
-double neighbour(double x, bool upward) {
-    return upward ? NEAR8(x) : NEAR_8(x);
-}
-__float128 neighbour(__float128 x, bool upward) {
-    return upward ? NEAR16(x) : NEAR_16(x);
-}
 
 NeighbourDisplay decimal_display(const std::string& cx, bool upward) {
     const std::string caption = upward ? "      Nearest, > X" : "      Nearest, < X";
@@ -57,35 +48,27 @@ NeighbourDisplay binary_display(const std::string& cx, const FormatTraits& forma
     return {text, {lead + "Semnificand: ultimii 16 biti", lead + "Significand: last 16 bits"}};
 }
 
+// The neighbour of x above (`upward`) or below it, in decimal or as its fields.
 template <typename Real>
 NeighbourDisplay display_of(Real x, const FormatTraits& format, bool upward, bool binary) {
-    const Real near = neighbour(x, upward);
+    const Real near = upward ? next_up(x) : next_down(x);
     if (binary)
         return binary_display(bit_string(word_of(near), format.storage_bits), format, upward);
     return decimal_display(format_number(near, kind_form(format.kind)), upward);
-}
-
-NeighbourDisplay display_of_x(const FormatTraits& format, bool upward, bool binary) {
-    switch (format.kind) {
-    case 4:
-        return display_of(COMUN.X4, format, upward, binary);
-    case 8:
-        return display_of(COMUN.X8, format, upward, binary);
-    default:
-        return display_of(COMUN.X16, format, upward, binary);
-    }
 }
 
 } // namespace
 
 void SUB_NEAR(DIALOG_RECORD& dialog) {
     DIALOG_SET_TEXT(dialog, IDC_CURSOR_POS, "");
-    const FormatTraits* format = find_format(COMUN.KIND_REAL);
-    if (format == nullptr) return;
+    if (find_format(COMUN.KIND_REAL) == nullptr) return;
     bool binary = false;
     DIALOG_GET_FLAG(dialog, IDC_BINARY_XPM, binary, PROP_STATE);
     const bool upward = COMUN.LIST_INDEX == X_PLUS_ROW;
-    const NeighbourDisplay display = display_of_x(*format, upward, binary);
+    NeighbourDisplay display;
+    with_current_x([&](const auto& x, auto traits) {
+        display = display_of(x, decltype(traits)::format, upward, binary);
+    });
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, pad_to(display.text, NEAR_TEXT_LENGTH));
 
     COMUN.LANG = LANG_ROMANIAN;

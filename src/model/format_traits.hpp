@@ -1,7 +1,8 @@
 #pragma once
 
-// The three storage formats Binora displays and edits, as one traits table. A data kind is
-// the storage width in bytes: 4 (binary32), 8 (binary64) or 16 (binary128).
+// The three storage formats Binora displays and edits, as one table of their numbers. A data
+// kind is the storage width in bytes: 4 (binary32), 8 (binary64) or 16 (binary128). The
+// controls that show a format are the bit-editing layer's (bitedit/format_controls.hpp).
 
 #include <array>
 
@@ -17,25 +18,31 @@ struct FormatTraits {
     int emin;              // 1 - bias
     int emax;              // bias
     int precision;         // significand bits including the hidden bit
-    int value_text_length; // text length of IDC_VALUE_X while the kind is selected
-    int kind_radio;        // IDC_KIND32, ...
-    int sign_edit;         // IDC_S32, ...
-    int exponent_edit;     // IDC_E32, ...
-    // Significand edits, most significant part first. Binary128 shows its 112 bits in a
-    // 48-bit and a 64-bit edit; the other kinds use one edit (second entry 0).
-    std::array<int, 2> significand_edits;
-    std::array<int, 2> significand_edit_bits;
-
-    int significand_edit_count() const { return significand_edits[1] == 0 ? 1 : 2; }
+    int value_text_length; // text length of the value edit while the kind is selected
 };
 
-// The traits of kind 4, 8 or 16; nullptr for any other number.
-const FormatTraits* find_format(int kind);
+// clang-format off
+inline constexpr std::array<FormatTraits, 3> FORMATS{{
+    {4,  "binary32",  32,  8,  23,  127,   -126,   127,   24,  13},
+    {8,  "binary64",  64,  11, 52,  1023,  -1022,  1023,  53,  22},
+    {16, "binary128", 128, 15, 112, 16383, -16382, 16383, 113, 40},
+}};
+// clang-format on
 
-// The traits of a kind that is known to be valid (4, 8 or 16).
+// The traits of kind 4, 8 or 16; nullptr for any other number.
+constexpr const FormatTraits* find_format(int kind) {
+    for (const auto& f : FORMATS)
+        if (f.kind == kind) return &f;
+    return nullptr;
+}
+
+// The traits of a kind that is known to be valid (4, 8 or 16); a caller that breaks this
+// contract (kinds come from the radios) ends the program.
 const FormatTraits& format_of(int kind);
 
 // All three formats, binary32 first.
-const std::array<FormatTraits, 3>& all_formats();
+constexpr const std::array<FormatTraits, 3>& all_formats() {
+    return FORMATS;
+}
 
 } // namespace binora

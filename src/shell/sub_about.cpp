@@ -1,9 +1,9 @@
-#include "shell/help_dialogs.hpp"
+#include "shell/sub_about.hpp"
 
 #include "dialog/dialog_operations.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <cstddef>
 

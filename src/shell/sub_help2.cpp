@@ -1,4 +1,4 @@
-#include "shell/help_dialogs.hpp"
+#include "shell/sub_help2.hpp"
 
 #include "dialog/dialog_operations.hpp"
 #include "model/comun.hpp"

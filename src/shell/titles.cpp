@@ -3,8 +3,8 @@
 #include "dialog/dialog_operations.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
+#include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/resources/resource.hpp"
 
 #include <cstddef>
 

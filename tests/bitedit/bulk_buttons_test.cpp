@@ -7,7 +7,7 @@
 #include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <map>
 #include <string>

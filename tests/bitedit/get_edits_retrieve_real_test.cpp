@@ -6,7 +6,7 @@
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 

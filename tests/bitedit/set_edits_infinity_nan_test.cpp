@@ -5,11 +5,11 @@
 #include "bitedit/enable_bit_edits.hpp"
 #include "bitedit/set_edits_infinity_nan.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "engine/classify.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
-#include "shell/resources/resource.hpp"
+#include "numeric/classify.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 #include <vector>

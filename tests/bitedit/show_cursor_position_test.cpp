@@ -8,7 +8,7 @@
 #include "fake_window_system.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 

@@ -7,24 +7,13 @@
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 #include <vector>
 
 namespace binora::testing {
 namespace {
-
-struct Field {
-    int edit;
-    std::size_t bits;
-};
-
-std::vector<Field> fields_of(int kind) {
-    if (kind == 4) return {{IDC_S32, 1}, {IDC_E32, 8}, {IDC_F32, 23}};
-    if (kind == 8) return {{IDC_S64, 1}, {IDC_E64, 11}, {IDC_F64, 52}};
-    return {{IDC_S128, 1}, {IDC_E128, 15}, {IDC_F128_48, 48}, {IDC_F128_64, 64}};
-}
 
 int kind_radio(int kind) {
     return kind == 4 ? IDC_KIND32 : kind == 8 ? IDC_KIND64 : IDC_KIND128;

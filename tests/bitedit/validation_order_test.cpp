@@ -3,13 +3,13 @@
 // edit is corrected before its excess box; other edits are cut after it).
 
 #include "box_texts.hpp"
+#include "controller/sub_represent.hpp"
 #include "dialog/dialog_events.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "engine/sub_represent.hpp"
 #include "fake_window_system.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,9 @@
 // Typing a value into the real main window, offscreen, key by key.
 
+#include "bit_patterns.hpp"
 #include "program_on_screen.hpp"
 
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,16 +30,6 @@ class ValueTypingGui : public ProgramOnScreen {
         settle_events();
     }
 };
-
-std::string bits_of_hex(const std::string& hex) {
-    std::string bits;
-    for (char c : hex) {
-        const int nibble = c <= '9' ? c - '0' : c - 'A' + 10;
-        for (int b = 3; b >= 0; --b)
-            bits += ((nibble >> b) & 1) != 0 ? '1' : '0';
-    }
-    return bits;
-}
 
 TEST_F(ValueTypingGui, NothingShowsBeforeTheThirdCharacterThenTheBitsOfOnePointFive) {
     struct Row {

@@ -1,10 +1,11 @@
 // The road of a typed value through the controller, on the main dialog as start-up builds it.
 
+#include "bit_patterns.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <gtest/gtest.h>
 
@@ -33,16 +34,6 @@ class ValueTyping : public MainDialogTest {
         ASSERT_TRUE(user_replace_text(dialog(), IDC_VALUE_X, value));
     }
 };
-
-std::string bits_of_hex(const char* hex) {
-    std::string result;
-    for (const char* p = hex; *p != '\0'; ++p) {
-        const int nibble = *p <= '9' ? *p - '0' : *p - 'A' + 10;
-        for (int b = 3; b >= 0; --b)
-            result += ((nibble >> b) & 1) != 0 ? '1' : '0';
-    }
-    return result;
-}
 
 TEST_F(ValueTyping, NothingIsReadBeforeTheThirdCharacterThenTheBitsAppear) {
     struct Row {

@@ -1,10 +1,16 @@
 #include "engine/bits_from_value.hpp"
 
-#include "main_dialog_fixture.hpp"
+#include "dialog/dialog_operations.hpp"
+#include "main_dialog_test.hpp"
+#include "model/comun.hpp"
+#include "model/fixed_text.hpp"
+#include "model/format_traits.hpp"
+#include "resources/resource.hpp"
+#include "test_words.hpp"
 
 #include <chrono>
 
-namespace binora {
+namespace binora::testing {
 namespace {
 
 using BitsFromValue = MainDialogTest;
@@ -43,10 +49,10 @@ TEST_F(BitsFromValue, TypedNumbersShowTheirStoredBits) {
     for (const auto& row : rows) {
         COMUN.KIND_REAL = row.kind;
         COMUN.VALUE_CHAR = row.text;
-        BITSFROMVALUE(dialog);
+        BITSFROMVALUE(dialog());
         EXPECT_EQ(shown_hex(row.kind), row.hex) << row.kind << " " << row.text;
     }
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(message_boxes.boxes().empty());
     EXPECT_TRUE(word_of(COMUN.X16) == word128(0x3FFF000000000000, 0x8000000000000000));
     EXPECT_EQ(word_of(COMUN.X8), 0x3FB999999999999AU);
     EXPECT_EQ(word_of(COMUN.X4), 0x3F800001U);
@@ -54,19 +60,19 @@ TEST_F(BitsFromValue, TypedNumbersShowTheirStoredBits) {
 
 TEST_F(BitsFromValue, FieldsGoToTheirOwnEdits) {
     COMUN.VALUE_CHAR = pad_to("0.1", VALUE_CHAR_LENGTH);
-    BITSFROMVALUE(dialog);
+    BITSFROMVALUE(dialog());
     EXPECT_EQ(text(IDC_S32), "0");
     EXPECT_EQ(text(IDC_E32), "01111011");
     EXPECT_EQ(text(IDC_F32), "10011001100110011001101");
 
     COMUN.KIND_REAL = 8;
-    BITSFROMVALUE(dialog);
+    BITSFROMVALUE(dialog());
     EXPECT_EQ(text(IDC_E64), "01111111011");
     EXPECT_EQ(text(IDC_F64), "1001100110011001100110011001100110011001100110011010");
 
     COMUN.KIND_REAL = 16;
     COMUN.VALUE_CHAR = pad_to("  1", VALUE_CHAR_LENGTH);
-    BITSFROMVALUE(dialog);
+    BITSFROMVALUE(dialog());
     EXPECT_EQ(text(IDC_S128), "0");
     EXPECT_EQ(text(IDC_E128), "011111111111111");
     EXPECT_EQ(text(IDC_F128_48), std::string(48, '0'));
@@ -76,15 +82,15 @@ TEST_F(BitsFromValue, FieldsGoToTheirOwnEdits) {
 }
 
 TEST_F(BitsFromValue, NoOtherControlChanges) {
-    DIALOG_SET_TEXT(dialog, IDC_VALUE_X, "2.5");
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST, "something");
-    DIALOG_SET_TEXT(dialog, IDC_DATATYPE, "Signed Zero");
+    DIALOG_SET_TEXT(dialog(), IDC_VALUE_X, "2.5");
+    DIALOG_SET_TEXT(dialog(), IDC_NEAREST, "something");
+    DIALOG_SET_TEXT(dialog(), IDC_DATATYPE, "Signed Zero");
     COMUN.VALUE_CHAR = pad_to("2.5", VALUE_CHAR_LENGTH);
     auto before = all_texts();
-    BITSFROMVALUE(dialog);
+    BITSFROMVALUE(dialog());
     auto after = all_texts();
-    for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
-        const int id = dialog.controls[i].id;
+    for (std::size_t i = 0; i < dialog().controls.size(); ++i) {
+        const int id = dialog().controls[i].id;
         if (id != IDC_S32 && id != IDC_E32 && id != IDC_F32) {
             EXPECT_EQ(after[i], before[i]) << "control " << id;
         }
@@ -121,7 +127,7 @@ TEST_F(BitsFromValue, BadTextsGiveTheInvalidValueBoxAndChangeNothing) {
                              word128(0x4000921FB54442D1, 0x8469898CC51701B8)};
     const auto start = std::chrono::steady_clock::now();
     for (const auto& row : rows) {
-        boxes.clear();
+        message_boxes.clear();
         COMUN.KIND_REAL = row.kind;
         COMUN.X4 = 3.0F;
         COMUN.X8 = 3.0;
@@ -129,13 +135,13 @@ TEST_F(BitsFromValue, BadTextsGiveTheInvalidValueBoxAndChangeNothing) {
         const std::size_t k = row.kind == 4 ? 0 : row.kind == 8 ? 1 : 2;
         show_word(row.kind, shown[k]);
         COMUN.VALUE_CHAR = row.text;
-        BITSFROMVALUE(dialog);
+        BITSFROMVALUE(dialog());
         const std::string where =
             std::to_string(row.kind) + " " + std::string(row.text).substr(0, 20);
-        ASSERT_EQ(boxes.size(), 1U) << where;
-        EXPECT_EQ(boxes[0].text, "Invalid Value") << where;
-        EXPECT_EQ(boxes[0].caption, "Error") << where;
-        EXPECT_EQ(boxes[0].icon, MessageIcon::Exclamation) << where;
+        ASSERT_EQ(message_boxes.boxes().size(), 1U) << where;
+        EXPECT_EQ(message_boxes.boxes()[0].text, "Invalid Value") << where;
+        EXPECT_EQ(message_boxes.boxes()[0].caption, "Error") << where;
+        EXPECT_EQ(message_boxes.boxes()[0].icon, MessageIcon::Exclamation) << where;
         EXPECT_EQ(shown_hex(row.kind), hex_string(shown[k], row.kind * 8)) << where;
         EXPECT_EQ(COMUN.X4, 3.0F);
         EXPECT_EQ(COMUN.X8, 3.0);
@@ -155,7 +161,7 @@ TEST_F(BitsFromValue, ATextBeginningWithCommaOrSlashKeepsXAndShowsItsBitsAgain) 
             COMUN.X16 = -2.5;
             show_word(f.kind, 0);
             COMUN.VALUE_CHAR = pad_to(typed, VALUE_CHAR_LENGTH);
-            BITSFROMVALUE(dialog);
+            BITSFROMVALUE(dialog());
             const std::string expected = f.kind == 4   ? "C0200000"
                                          : f.kind == 8 ? "C004000000000000"
                                                        : "C0004000000000000000000000000000";
@@ -163,8 +169,8 @@ TEST_F(BitsFromValue, ATextBeginningWithCommaOrSlashKeepsXAndShowsItsBitsAgain) 
         }
     }
     EXPECT_EQ(COMUN.X4, -2.5F);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(message_boxes.boxes().empty());
 }
 
 } // namespace
-} // namespace binora
+} // namespace binora::testing

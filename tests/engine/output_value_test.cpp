@@ -1,11 +1,17 @@
 #include "engine/output_value.hpp"
 
+#include "dialog/dialog_operations.hpp"
 #include "engine/bits_from_value.hpp"
-#include "main_dialog_fixture.hpp"
+#include "main_dialog_test.hpp"
+#include "model/comun.hpp"
+#include "model/fixed_text.hpp"
+#include "model/format_traits.hpp"
+#include "resources/resource.hpp"
+#include "test_words.hpp"
 
 #include <limits>
 
-namespace binora {
+namespace binora::testing {
 namespace {
 
 using OutputValue = MainDialogTest;
@@ -32,25 +38,25 @@ TEST_F(OutputValue, WritesXBackInItsCanonicalForm) {
     for (const auto& row : rows) {
         COMUN.KIND_REAL = row.kind;
         COMUN.VALUE_CHAR = pad_to(row.typed, VALUE_CHAR_LENGTH);
-        BITSFROMVALUE(dialog);
-        OUTPUTVALUE(dialog, IDC_E32, EVENT_FOCUS_GAINED);
+        BITSFROMVALUE(dialog());
+        OUTPUTVALUE(dialog(), IDC_E32, EVENT_FOCUS_GAINED);
         EXPECT_EQ(text(IDC_VALUE_X), row.canonical) << row.kind << " " << row.typed;
     }
 }
 
 TEST_F(OutputValue, InfinitiesAndNans) {
     COMUN.X4 = -std::numeric_limits<float>::infinity();
-    OUTPUTVALUE(dialog, IDC_E32, EVENT_FOCUS_GAINED);
+    OUTPUTVALUE(dialog(), IDC_E32, EVENT_FOCUS_GAINED);
     EXPECT_EQ(text(IDC_VALUE_X), "-Infinity");
     COMUN.KIND_REAL = 8;
     COMUN.X8 = std::numeric_limits<double>::infinity();
-    OUTPUTVALUE(dialog, IDC_E64, EVENT_FOCUS_GAINED);
+    OUTPUTVALUE(dialog(), IDC_E64, EVENT_FOCUS_GAINED);
     EXPECT_EQ(text(IDC_VALUE_X), "+Infinity");
     COMUN.KIND_REAL = 16;
     COMUN.X16 = binary128_from_word(word128(0xFFFF800000000000, 0));
-    OUTPUTVALUE(dialog, IDC_E128, EVENT_FOCUS_GAINED);
+    OUTPUTVALUE(dialog(), IDC_E128, EVENT_FOCUS_GAINED);
     EXPECT_EQ(text(IDC_VALUE_X), "NaN");
 }
 
 } // namespace
-} // namespace binora
+} // namespace binora::testing

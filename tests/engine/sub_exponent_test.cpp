@@ -1,9 +1,15 @@
 #include "engine/sub_exponent.hpp"
 
-#include "engine/classify.hpp"
-#include "main_dialog_fixture.hpp"
+#include "dialog/dialog_operations.hpp"
+#include "main_dialog_test.hpp"
+#include "model/comun.hpp"
+#include "model/fixed_text.hpp"
+#include "model/format_traits.hpp"
+#include "numeric/classify.hpp"
+#include "resources/resource.hpp"
+#include "test_words.hpp"
 
-namespace binora {
+namespace binora::testing {
 namespace {
 
 using SubExponent = MainDialogTest;
@@ -45,7 +51,7 @@ TEST_F(SubExponent, ShowsTheRepresentationExponentWithItsMark) {
         ISNONNUMBER(f.exponent_bits, f.significand_bits,
                     bits.substr(1, static_cast<std::size_t>(f.exponent_bits)),
                     bits.substr(1 + static_cast<std::size_t>(f.exponent_bits)));
-        SUB_EXPONENT(dialog);
+        SUB_EXPONENT(dialog());
         const std::string where = hex_string(row.word, f.storage_bits);
         EXPECT_EQ(text(IDC_NEAREST), row.exponent) << where;
         EXPECT_EQ(text(IDC_NEAREST_LABEL), row.label) << where;
@@ -53,4 +59,4 @@ TEST_F(SubExponent, ShowsTheRepresentationExponentWithItsMark) {
 }
 
 } // namespace
-} // namespace binora
+} // namespace binora::testing

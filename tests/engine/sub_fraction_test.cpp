@@ -1,9 +1,15 @@
 #include "engine/sub_fraction.hpp"
 
-#include "engine/classify.hpp"
-#include "main_dialog_fixture.hpp"
+#include "dialog/dialog_operations.hpp"
+#include "main_dialog_test.hpp"
+#include "model/comun.hpp"
+#include "model/fixed_text.hpp"
+#include "model/format_traits.hpp"
+#include "numeric/classify.hpp"
+#include "resources/resource.hpp"
+#include "test_words.hpp"
 
-namespace binora {
+namespace binora::testing {
 namespace {
 
 using SubFraction = MainDialogTest;
@@ -39,7 +45,7 @@ TEST_F(SubFraction, ShowsTheSignificandOfTheBitsInTheEdits) {
         ISNONNUMBER(f.exponent_bits, f.significand_bits,
                     bits.substr(1, static_cast<std::size_t>(f.exponent_bits)),
                     bits.substr(1 + static_cast<std::size_t>(f.exponent_bits)));
-        SUB_FRACTION(dialog);
+        SUB_FRACTION(dialog());
         const std::string where = hex_string(row.word, f.storage_bits);
         EXPECT_EQ(text(IDC_NEAREST), row.significand) << where;
         EXPECT_EQ(text(IDC_NEAREST_LABEL), "     Significand") << where;
@@ -49,10 +55,10 @@ TEST_F(SubFraction, ShowsTheSignificandOfTheBitsInTheEdits) {
 TEST_F(SubFraction, LabelFollowsTheLanguage) {
     show_word(4, 0x3F800000);
     COMUN.IS_FINITE = true;
-    SUB_FRACTION(dialog);
+    SUB_FRACTION(dialog());
     EXPECT_EQ(text(IDC_NEAREST), "1.0000000E+00");
     EXPECT_EQ(text(IDC_NEAREST_LABEL), "     Semnificand");
 }
 
 } // namespace
-} // namespace binora
+} // namespace binora::testing

@@ -5,7 +5,7 @@
 #include "dialog/qt/dialog_widget.hpp"
 #include "model/comun.hpp"
 #include "program_on_screen.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -4,8 +4,8 @@
 #include "fake_window_system.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
+#include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/resources/resource.hpp"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
+#include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/resources/resource.hpp"
 #include "shell/titles.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "dialog/qt/control_widgets.hpp"
 
 #include "dialog/qt/cp1252_codec.hpp"
-#include "dialog/qt/images.hpp"
+#include "dialog/qt/image_pixmaps.hpp"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -19,8 +19,6 @@ namespace binora {
 
 namespace {
 
-constexpr int COMMAND_CANCEL = 2;
-
 int handlers_running = 0;
 
 // Focus that only comes back because the window was re-activated (or a popup closed) is not
@@ -215,7 +213,7 @@ void DialogWidget::done(int result) {
 void DialogWidget::accept() {}
 
 void DialogWidget::reject() {
-    if (close_enabled_) command(COMMAND_CANCEL);
+    if (close_enabled_) command(IDCANCEL);
 }
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -230,7 +228,7 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
     if (record_ == nullptr) return;
     switch (event->key()) {
     case Qt::Key_Escape:
-        command(COMMAND_CANCEL);
+        command(IDCANCEL);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
@@ -246,7 +244,7 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
 
 void DialogWidget::closeEvent(QCloseEvent* event) {
     event->ignore(); // the layer destroys the window when the command closes the dialog
-    if (close_enabled_) command(COMMAND_CANCEL);
+    if (close_enabled_) command(IDCANCEL);
 }
 
 void DialogWidget::changeEvent(QEvent* event) {

@@ -6,7 +6,7 @@
 #include "dialog/qt/dialog_font.hpp"
 #include "dialog/qt/dialog_units.hpp"
 #include "dialog/qt/dialog_widget.hpp"
-#include "dialog/qt/images.hpp"
+#include "dialog/qt/image_pixmaps.hpp"
 
 #include "dialog/dialog_constants.hpp"
 
@@ -24,8 +24,6 @@
 namespace binora {
 
 namespace {
-
-constexpr int CANCEL_ID = 2;
 
 // The window's position: the template's x, y from the owner's client area, or from the top
 // left of the screen's work area for a window without owner; moved back onto the work area
@@ -153,7 +151,7 @@ void QtDialogWindow::push_control(const ControlRecord& control) {
     push_to_widget(*widget, control, widget_->control_group(index));
     if (shown_caption(*widget) != caption_before || control.kind == ControlKind::RadioButton)
         widget_->captions_changed();
-    if (control.id == CANCEL_ID && control.kind == ControlKind::PushButton)
+    if (control.id == IDCANCEL && control.kind == ControlKind::PushButton)
         widget_->set_close_enabled(control.enabled);
 }
 

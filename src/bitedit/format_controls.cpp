@@ -1,0 +1,34 @@
+#include "bitedit/format_controls.hpp"
+
+#include <cstdlib>
+
+namespace binora {
+
+const FormatControls& controls_of(int kind) {
+    const FormatControls* controls = find_controls(kind);
+    if (controls == nullptr) std::abort(); // a caller broke its contract: kinds come from radios
+    return *controls;
+}
+
+const FormatControls* controls_of_radio(int id) {
+    for (const auto& c : FORMAT_CONTROLS)
+        if (c.kind_radio == id) return &c;
+    return nullptr;
+}
+
+bool is_bit_edit(int id) {
+    for (const auto& c : FORMAT_CONTROLS)
+        for (const BitField& field : c.fields())
+            if (field.edit == id) return true;
+    return false;
+}
+
+std::optional<BitField> bit_field_of_width(int kind, int width) {
+    const FormatControls* controls = find_controls(kind);
+    if (controls == nullptr) return std::nullopt;
+    for (const BitField& field : controls->fields())
+        if (field.bits == width) return field;
+    return std::nullopt;
+}
+
+} // namespace binora

@@ -1,0 +1,24 @@
+#pragma once
+
+// The exact decimal value of a binary number, every digit written out and no exponent part:
+// an optional "-", the integer digits (at least "0"), and, when the fraction is not zero,
+// a point and the fraction digits without trailing zeros. Every finite binary number has
+// such an expansion: 0.1 in binary32 is 0.100000001490116119384765625. The longest
+// (binary128 subnormals) have about 11,500 significant digits.
+
+#include "numeric/storage_word.hpp"
+
+#include <string>
+
+namespace binora {
+
+// significand * 2^exponent2, with a "-" in front when `negative` (also for zero).
+std::string exact_decimal(bool negative, Word128 significand, int exponent2);
+
+// The value of a number; "-0" for negative zero. Infinities give "Infinity" and
+// "-Infinity", NaNs "NaN".
+std::string exact_decimal(float value);
+std::string exact_decimal(double value);
+std::string exact_decimal(__float128 value);
+
+} // namespace binora

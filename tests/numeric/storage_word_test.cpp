@@ -1,0 +1,74 @@
+#include "numeric/storage_word.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace binora {
+namespace {
+
+Word128 word128(std::uint64_t high, std::uint64_t low) {
+    return (static_cast<Word128>(high) << 64) | low;
+}
+
+TEST(StorageWord, KnownValuesHaveTheirStoredBits) {
+    EXPECT_EQ(word_of(1.0F), 0x3F800000U);
+    EXPECT_EQ(word_of(-0.0F), 0x80000000U);
+    EXPECT_EQ(word_of(0.1F), 0x3DCCCCCDU);
+    EXPECT_EQ(word_of(std::numeric_limits<float>::denorm_min()), 0x00000001U);
+    EXPECT_EQ(word_of(1.0), 0x3FF0000000000000U);
+    EXPECT_EQ(word_of(-0.0), 0x8000000000000000U);
+    EXPECT_EQ(word_of(0.1), 0x3FB999999999999AU);
+    EXPECT_EQ(word_of(static_cast<__float128>(1)), word128(0x3FFF000000000000U, 0));
+    EXPECT_EQ(word_of(-static_cast<__float128>(0)), word128(0x8000000000000000U, 0));
+    EXPECT_EQ(word_of(static_cast<__float128>(-2.5)), word128(0xC000400000000000U, 0));
+}
+
+TEST(StorageWord, WordsRoundTripEveryBitIncludingNanPayloads) {
+    for (const std::uint32_t w : {0x7FC00001U, 0xFFBFFFFFU, 0x00000001U, 0x80000000U})
+        EXPECT_EQ(word_of(binary32_from_word(w)), w);
+    for (const std::uint64_t w : {0x7FF0000000000001U, 0xFFF8DEADBEEF0000U, 0x8000000000000001U})
+        EXPECT_EQ(word_of(binary64_from_word(w)), w);
+    for (const Word128 w : {word128(0x7FFF000000000000U, 1), word128(0xFFFF800000000000U, 0x55),
+                            word128(0x0000000000000000U, 1)})
+        EXPECT_TRUE(word_of(binary128_from_word(w)) == w);
+    EXPECT_TRUE(std::isnan(binary32_from_word(0x7FC00001U)));
+    EXPECT_EQ(binary64_from_word(0x4009000000000000U), 3.125);
+}
+
+TEST(StorageWord, BitStringIsMostSignificantFirstWithLeadingZeros) {
+    EXPECT_EQ(bit_string(0x3DCCCCCDU, 32), "00111101110011001100110011001101");
+    EXPECT_EQ(bit_string(5, 8), "00000101");
+    EXPECT_EQ(bit_string(0x1FF, 8), "11111111"); // only the low bits
+    const std::string top = bit_string(word128(0x8000000000000000U, 1), 128);
+    ASSERT_EQ(top.size(), 128U);
+    EXPECT_EQ(top, "1" + std::string(126, '0') + "1");
+}
+
+TEST(StorageWord, BitStringReadsBackIgnoringBlanks) {
+    struct Row {
+        const char* text;
+        std::uint64_t value;
+    };
+    const Row rows[] = {
+        {"00000101", 5}, {"101  ", 5}, {"  1 0 1", 5},
+        {"", 0},         {"   ", 0},   {"11111111111111111111111111111111", 0xFFFFFFFFU},
+    };
+    for (const auto& row : rows)
+        EXPECT_TRUE(word_from_bit_string(row.text) == row.value) << row.text;
+    const std::string bits = "1" + std::string(126, '0') + "1";
+    EXPECT_TRUE(word_from_bit_string(bits) == word128(0x8000000000000000U, 1));
+    EXPECT_TRUE(word_from_bit_string("1" + std::string(127, '0') + "1") ==
+                word128(0, 1)); // the oldest bit shifts out
+}
+
+TEST(StorageWord, HexStringIsUpperCaseOfTheLowBits) {
+    EXPECT_EQ(hex_string(0x3dcccccdU, 32), "3DCCCCCD");
+    EXPECT_EQ(hex_string(0x1U, 64), "0000000000000001");
+    EXPECT_EQ(hex_string(word128(0x7FFF000000000000U, 0xABU), 128),
+              "7FFF00000000000000000000000000AB");
+}
+
+} // namespace
+} // namespace binora
