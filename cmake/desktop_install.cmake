@@ -1,6 +1,7 @@
 # What a desktop needs besides the two programs (installed by src/app and src/cli): the menu
-# entry, the application icon in the hicolor theme, AppStream metadata for software centres
-# and the manual pages. The desktop entry's name matches the desktop file name the
+# entry, the application icon in the hicolor theme, AppStream metadata for software centres,
+# the manual pages, and the copyright file with both licences of the project (the format
+# Debian reads, plain text for everyone else). The desktop entry's name matches the desktop file name the
 # application announces (binora), so that window and menu entry are matched.
 include(GNUInstallDirs)
 
@@ -9,6 +10,7 @@ install(FILES ${binora_data}/binora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}
 install(FILES ${binora_data}/org.example.binora.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${binora_data}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${binora_data}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Manual pages are installed compressed, as Debian's policy asks (gzip -9n: no name or
 # time stamp, so the package is reproducible).

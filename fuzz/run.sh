@@ -3,9 +3,13 @@
 # seconds (default 600), starting from the seed corpora (seed_corpora.sh) and the corpus
 # kept from earlier runs in build-fuzz/corpus/. A finding (crash, sanitizer report, broken
 # property, hang) stops the run with a non-zero status; its input is saved in
-# build-fuzz/findings/<target>/ — turn it into a regression test.
+# build-fuzz/findings/<target>/ — turn it into a regression test. Installs clang, libFuzzer
+# and llvm-symbolizer first when they are missing.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=tools/setup.sh
+. "$top/tools/setup.sh"
+install_packages "${window_packages[@]}" "${fuzz_packages[@]}"
 seconds=${1:-600}
 build=${BINORA_FUZZ_DIR:-$top/build-fuzz}
 targets=(decimal_reader_fuzz value_edit_fuzz bit_edit_fuzz cli_lines_fuzz)

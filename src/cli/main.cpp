@@ -8,6 +8,19 @@
 #include <iostream>
 #include <span>
 
+namespace {
+
+// `status` once standard output is flushed; a write that failed (a full disk, a closed pipe)
+// is said on standard error and ends with the input/output status instead.
+int flushed_output_status(int status) {
+    std::cout.flush();
+    if (std::cout) return status;
+    std::cerr << "binora-cli: cannot write standard output\n";
+    return binora::cli::EXIT_IO_ERROR;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     using namespace binora::cli;
     const auto parsed = parse_command_line(
@@ -18,12 +31,12 @@ int main(int argc, char* argv[]) {
     }
     const CliOptions& options = *parsed.options;
     if (options.action == Action::help) {
-        std::cout << help_text() << std::flush;
-        return std::cout ? EXIT_ALL_READ : EXIT_IO_ERROR;
+        std::cout << help_text();
+        return flushed_output_status(EXIT_ALL_READ);
     }
     if (options.action == Action::version) {
-        std::cout << "binora-cli " << BINORA_VERSION << '\n' << std::flush;
-        return std::cout ? EXIT_ALL_READ : EXIT_IO_ERROR;
+        std::cout << "binora-cli " << BINORA_VERSION << '\n';
+        return flushed_output_status(EXIT_ALL_READ);
     }
 
     // Standard output is buffered as a whole unless someone watches it on a terminal.
@@ -31,12 +44,8 @@ int main(int argc, char* argv[]) {
     std::cin.tie(nullptr);
     CliSession session(options, std::cout, std::cerr);
     if (!session.started()) return EXIT_IO_ERROR;
-    int status = options.values.empty() ? session.read_lines(std::cin, isatty(STDOUT_FILENO) == 1)
-                                        : session.read_values(options.values);
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "binora-cli: cannot write standard output\n";
-        status = EXIT_IO_ERROR;
-    }
-    return status;
+    const int status = options.values.empty()
+                           ? session.read_lines(std::cin, isatty(STDOUT_FILENO) == 1)
+                           : session.read_values(options.values);
+    return flushed_output_status(status);
 }

@@ -93,9 +93,13 @@ TEST(Executable, OutputThatCannotBeWrittenIsNotSuccess) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     const std::string input = temporary_path("input");
     std::ofstream(input) << "0.1\n";
-    const ProcessRun run = run_cli_files({}, input, "/dev/full");
-    EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.errors, "binora-cli: cannot write standard output\n");
+    const std::vector<std::string> runs[] = {{}, {"--help"}, {"--version"}};
+    for (const auto& arguments : runs) {
+        const ProcessRun run = run_cli_files(arguments, input, "/dev/full");
+        EXPECT_EQ(run.status, 3) << (arguments.empty() ? "values" : arguments[0]);
+        EXPECT_EQ(run.errors, "binora-cli: cannot write standard output\n")
+            << (arguments.empty() ? "values" : arguments[0]);
+    }
     std::filesystem::remove(input);
 }
 

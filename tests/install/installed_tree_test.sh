@@ -16,7 +16,7 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 expected=(bin/binora bin/binora-cli share/applications/binora.desktop
           share/metainfo/org.example.binora.metainfo.xml
           share/icons/hicolor/scalable/apps/binora.svg
-          share/man/man1/binora.1.gz share/man/man1/binora-cli.1.gz)
+          share/man/man1/binora.1.gz share/man/man1/binora-cli.1.gz share/doc/binora/copyright)
 for size in "${icon_sizes[@]}"; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/binora.png")
 done

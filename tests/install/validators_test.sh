@@ -2,7 +2,7 @@
 # Installs the build into a temporary prefix and runs the desktop's own validator on one
 # installed file: desktop-file-validate on the menu entry, or appstreamcli (without network)
 # on the AppStream metadata. Skipped, with the reason, when the validator is not installed
-# (Debian: desktop-file-utils, appstream; tools/setup.sh installs both).
+# (Debian: desktop-file-utils, appstream; test.sh installs both).
 # Usage: validators_test.sh BUILD_DIR desktop|appstream
 set -euo pipefail
 build=$1 which=$2
