@@ -32,7 +32,7 @@ void OUTPUTVALUE(DIALOG_RECORD& dialog, int /*id*/, int /*event*/) {
         text = format_number(COMUN.X16, form);
         break;
     }
-    DIALOG_SET_TEXT(dialog, IDC_VALUE_X, trim_left(pad_to(text, READ_OUT_LENGTH)));
+    DIALOG_SET_TEXT(dialog, IDC_VALUE_X, trim_left(cut_to(text, READ_OUT_LENGTH)));
 }
 
 } // namespace binora

@@ -72,10 +72,10 @@ void SUB_FRACTION(DIALOG_RECORD& dialog) {
         text = format_number(significand_value<__float128>(field, bits, hidden), form);
         break;
     }
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST, pad_to(trim_left(text), READ_OUT_LENGTH));
+    DIALOG_SET_TEXT(dialog, IDC_NEAREST, cut_to(trim_left(text), READ_OUT_LENGTH));
 
-    const TwoLanguageText static_text = {pad_to("     Semnificand", LABEL_LENGTH),
-                                         pad_to("     Significand", LABEL_LENGTH)};
+    static const TwoLanguageText static_text = {pad_to("     Semnificand", LABEL_LENGTH),
+                                                pad_to("     Significand", LABEL_LENGTH)};
     DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, trim_right(in_language(static_text, COMUN.LANG)));
 }
 

@@ -86,7 +86,7 @@ void SUB_NEAR(DIALOG_RECORD& dialog) {
     DIALOG_GET_FLAG(dialog, IDC_BINARY_XPM, binary, PROP_STATE);
     const bool upward = COMUN.LIST_INDEX == X_PLUS_ROW;
     const NeighbourDisplay display = display_of_x(*format, upward, binary);
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST, pad_to(display.text, NEAR_TEXT_LENGTH));
+    DIALOG_SET_TEXT(dialog, IDC_NEAREST, cut_to(display.text, NEAR_TEXT_LENGTH));
 
     COMUN.LANG = LANG_ROMANIAN;
     DIALOG_GET_FLAG(dialog, IDC_LANG_RO, COMUN.LANG_RO, PROP_STATE);
