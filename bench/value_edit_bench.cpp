@@ -36,9 +36,11 @@ void cli_value(benchmark::State& state, int kind) {
     std::ostringstream errors;
     binora::cli::HeadlessProgram program(binora::LANG_ENGLISH, errors);
     binora::cli::ValueDriver driver(program, kind);
+    binora::cli::ReadOut read_out;
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(driver.read(TEXTS[i]));
+        driver.read(TEXTS[i], read_out);
+        benchmark::DoNotOptimize(read_out);
         i = (i + 1) % TEXTS.size();
     }
     state.SetItemsProcessed(state.iterations());

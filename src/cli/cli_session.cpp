@@ -7,10 +7,10 @@ CliSession::CliSession(const CliOptions& options, std::ostream& out, std::ostrea
       writer_(out, options.format, options.header), out_(out) {}
 
 bool CliSession::read_value(std::string_view value) {
-    const ReadOut read_out = driver_.read(value);
-    writer_.write(read_out);
-    if (!read_out.valid) any_invalid_ = true;
-    return read_out.valid;
+    driver_.read(value, read_out_);
+    writer_.write(read_out_);
+    if (!read_out_.valid) any_invalid_ = true;
+    return read_out_.valid;
 }
 
 int CliSession::status() const {

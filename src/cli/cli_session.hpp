@@ -42,6 +42,7 @@ class CliSession {
     HeadlessProgram program_;
     ValueDriver driver_;
     ReadOutWriter writer_;
+    ReadOut read_out_; // of the latest value; its strings are reused for the next
     std::ostream& out_;
     bool any_invalid_ = false;
 };

@@ -45,13 +45,22 @@ void append_control_escape(std::string& out, char c) {
     out += hex[value & 0x0F];
 }
 
+// Printable ASCII other than the quote and the backslash: as it is inside a JSON string.
+bool is_plain(char c) {
+    return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+}
+
 } // namespace
 
-std::string json_string_contents(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void append_json_string(std::string& out, std::string_view text) {
     std::size_t at = 0;
     while (at < text.size()) {
+        std::size_t plain_end = at;
+        while (plain_end < text.size() && is_plain(text[plain_end]))
+            ++plain_end;
+        out.append(text.substr(at, plain_end - at));
+        at = plain_end;
+        if (at == text.size()) break;
         const char c = text[at];
         const std::size_t length = utf8_sequence_length(text.substr(at));
         if (length == 0) {
@@ -77,15 +86,18 @@ std::string json_string_contents(std::string_view text) {
         }
         at += length;
     }
-    return out;
 }
 
-void write_json(std::ostream& out, const ReadOut& read_out) {
-    out << '{';
-    for (std::size_t i = 0; i < read_out.columns.size(); ++i)
-        out << (i == 0 ? "\"" : ",\"") << COLUMN_NAMES[i] << "\":\""
-            << json_string_contents(read_out.columns[i]) << '"';
-    out << "}\n";
+void append_json(std::string& out, const ReadOut& read_out) {
+    out += '{';
+    for (std::size_t i = 0; i < read_out.columns.size(); ++i) {
+        out += i == 0 ? "\"" : ",\"";
+        out += COLUMN_NAMES[i];
+        out += "\":\"";
+        append_json_string(out, read_out.columns[i]);
+        out += '"';
+    }
+    out += "}\n";
 }
 
 } // namespace binora::cli

@@ -19,19 +19,22 @@
 
 namespace binora::cli {
 
-void write_tsv_header(std::ostream& out);
-void write_tsv(std::ostream& out, const ReadOut& read_out);
-void write_json(std::ostream& out, const ReadOut& read_out);
-void write_text(std::ostream& out, const ReadOut& read_out);
+// Each appends one read-out (or the tsv header) to `out`.
+void append_tsv_header(std::string& out);
+void append_tsv(std::string& out, const ReadOut& read_out);
+void append_json(std::string& out, const ReadOut& read_out);
+void append_text(std::string& out, const ReadOut& read_out);
 
-// `text` with tab, line feed, carriage return and backslash written as \t, \n, \r, \\.
-std::string escape_line_breaks(std::string_view text);
+// Appends `text` with tab, line feed, carriage return and backslash written as \t, \n, \r,
+// \\; a text without any of them (nearly every column) is appended as it is.
+void append_escaped(std::string& out, std::string_view text);
 
-// `text` as the contents of a JSON string (without the quotes).
-std::string json_string_contents(std::string_view text);
+// Appends `text` as the contents of a JSON string (without the quotes).
+void append_json_string(std::string& out, std::string_view text);
 
 // Writes read-outs one after the other in the chosen format; the tsv header, when asked
-// for, comes first, even when no value follows.
+// for, comes first, even when no value follows. Each read-out is gathered in one reused
+// buffer and goes to the stream in one write, after the messages its value gave.
 class ReadOutWriter {
   public:
     ReadOutWriter(std::ostream& out, OutputFormat format, bool header);
@@ -41,6 +44,7 @@ class ReadOutWriter {
     std::ostream& out_;
     OutputFormat format_;
     bool first_ = true;
+    std::string buffer_;
 };
 
 } // namespace binora::cli

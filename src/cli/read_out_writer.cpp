@@ -4,23 +4,28 @@ namespace binora::cli {
 
 ReadOutWriter::ReadOutWriter(std::ostream& out, OutputFormat format, bool header)
     : out_(out), format_(format) {
-    if (header && format_ == OutputFormat::tsv) write_tsv_header(out_);
+    if (header && format_ == OutputFormat::tsv) {
+        append_tsv_header(buffer_);
+        out_ << buffer_;
+    }
 }
 
 void ReadOutWriter::write(const ReadOut& read_out) {
+    buffer_.clear();
     switch (format_) {
     case OutputFormat::tsv:
-        write_tsv(out_, read_out);
+        append_tsv(buffer_, read_out);
         break;
     case OutputFormat::json:
-        write_json(out_, read_out);
+        append_json(buffer_, read_out);
         break;
     case OutputFormat::text:
-        if (!first_) out_ << '\n';
-        write_text(out_, read_out);
+        if (!first_) buffer_ += '\n';
+        append_text(buffer_, read_out);
         break;
     }
     first_ = false;
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
 }
 
 } // namespace binora::cli

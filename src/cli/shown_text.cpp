@@ -5,12 +5,20 @@
 
 namespace binora::cli {
 
-std::string shown_text(DIALOG_RECORD& dialog, int id) {
+void read_shown_text(DIALOG_RECORD& dialog, int id, std::string& text) {
     const ControlRecord* control = find_control(dialog, id);
-    if (control == nullptr) return {};
-    std::string text;
+    if (control == nullptr) {
+        text.clear();
+        return;
+    }
     DIALOG_GET_TEXT(dialog, id, text, control->text.size());
-    return std::string(trim_right(text));
+    text.resize(trim_right(text).size());
+}
+
+std::string shown_text(DIALOG_RECORD& dialog, int id) {
+    std::string text;
+    read_shown_text(dialog, id, text);
+    return text;
 }
 
 } // namespace binora::cli

@@ -2,11 +2,15 @@
 
 namespace binora::cli {
 
-void write_text(std::ostream& out, const ReadOut& read_out) {
+void append_text(std::string& out, const ReadOut& read_out) {
     for (std::size_t i = 0; i < read_out.columns.size(); ++i) {
-        out << COLUMN_NAMES[i] << ':';
-        if (!read_out.columns[i].empty()) out << ' ' << escape_line_breaks(read_out.columns[i]);
-        out << '\n';
+        out += COLUMN_NAMES[i];
+        out += ':';
+        if (!read_out.columns[i].empty()) {
+            out += ' ';
+            append_escaped(out, read_out.columns[i]);
+        }
+        out += '\n';
     }
 }
 

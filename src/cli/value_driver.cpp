@@ -19,19 +19,22 @@ namespace {
 
 constexpr std::size_t SHORTEST_READ_TEXT = 3; // the value edit reads nothing shorter
 
-std::string shown_trimmed(DIALOG_RECORD& dialog, int id) {
-    return std::string(trim_blanks(shown_text(dialog, id)));
+// The shown text without leading blanks either.
+void read_shown_trimmed(DIALOG_RECORD& dialog, int id, std::string& text) {
+    read_shown_text(dialog, id, text);
+    text.erase(0, text.size() - trim_left(text).size());
 }
 
 } // namespace
 
 ValueDriver::ValueDriver(HeadlessProgram& program, int kind) : program_(program), kind_(kind) {}
 
-ReadOut ValueDriver::read(std::string_view input) {
+void ValueDriver::read(std::string_view input, ReadOut& out) {
     const FormatTraits& format = format_of(kind_);
     DIALOG_RECORD& dialog = program_.main_dialog();
-    ReadOut out;
-    out[COL_INPUT] = std::string(input);
+    for (std::string& column : out.columns)
+        column.clear();
+    out[COL_INPUT].assign(input);
     out[COL_KIND] = std::to_string(format.storage_bits);
 
     // X as after start-up: a text that holds no number (",5") keeps the X the window
@@ -44,19 +47,19 @@ ReadOut ValueDriver::read(std::string_view input) {
     user_click(dialog, controls.kind_radio);
 
     out.valid = is_storage_word_text(input) ? write_storage_word(input) : type_value(input);
-    out[COL_STATUS] = out.valid ? "ok" : "invalid";
-    if (!out.valid) return out;
+    out[COL_STATUS].assign(out.valid ? "ok" : "invalid");
+    if (!out.valid) return;
 
     user_focus(dialog, controls.sign().edit);
     collect_fields(out);
     collect_parameters(out);
-    return out;
 }
 
 bool ValueDriver::type_value(std::string_view input) {
     // The value edit ignores texts under 3 characters without trailing blanks; a user types
     // leading blanks in front of a short value.
-    std::string text(trim_right(input));
+    std::string& text = typed_;
+    text.assign(trim_right(input));
     if (trim_blanks(text).empty()) {
         program_.report("empty value");
         return false;
@@ -75,7 +78,8 @@ bool ValueDriver::write_storage_word(std::string_view input) {
     }
     const FormatTraits& format = format_of(kind_);
     DIALOG_RECORD& dialog = program_.main_dialog();
-    const std::string bits = bit_string(*word, format.storage_bits);
+    const std::string bits_text = bit_string(*word, format.storage_bits);
+    const std::string_view bits = bits_text;
     const std::size_t boxes_before = program_.message_count();
     // Field by field, each validated and rebuilt as a user's edit.
     std::size_t at = 0;
@@ -91,13 +95,15 @@ void ValueDriver::collect_fields(ReadOut& out) {
     const FormatTraits& format = format_of(kind_);
     const FormatControls& controls = controls_of(kind_);
     DIALOG_RECORD& dialog = program_.main_dialog();
-    out[COL_SIGN] = shown_text(dialog, controls.sign().edit);
-    out[COL_EXPONENT] = shown_text(dialog, controls.exponent().edit);
-    for (const BitField& part : controls.significand())
-        out[COL_SIGNIFICAND] += shown_text(dialog, part.edit);
+    read_shown_text(dialog, controls.sign().edit, out[COL_SIGN]);
+    read_shown_text(dialog, controls.exponent().edit, out[COL_EXPONENT]);
+    for (const BitField& part : controls.significand()) {
+        read_shown_text(dialog, part.edit, part_);
+        out[COL_SIGNIFICAND] += part_;
+    }
     out[COL_HEX] = hex_string(storage_word_of_x(kind_), format.storage_bits);
-    out[COL_CLASS] = shown_text(dialog, IDC_DATATYPE);
-    out[COL_VALUE] = shown_trimmed(dialog, IDC_VALUE_X);
+    read_shown_text(dialog, IDC_DATATYPE, out[COL_CLASS]);
+    read_shown_trimmed(dialog, IDC_VALUE_X, out[COL_VALUE]);
     if (COMUN.IS_FINITE) out[COL_EXACT] = exact_value_of_x(kind_);
 }
 
@@ -105,11 +111,11 @@ void ValueDriver::collect_parameters(ReadOut& out) {
     DIALOG_RECORD& dialog = program_.main_dialog();
     // The list is enabled for finite X only; rows it does not offer stay empty.
     if (!user_select_row(dialog, IDC_PARAM_LIST, 1)) return;
-    out[COL_E] = shown_trimmed(dialog, IDC_NEAREST);
-    out[COL_E_LABEL] = shown_text(dialog, IDC_NEAREST_LABEL);
+    read_shown_trimmed(dialog, IDC_NEAREST, out[COL_E]);
+    read_shown_text(dialog, IDC_NEAREST_LABEL, out[COL_E_LABEL]);
     const auto row = [&](int number, Column column) {
         if (user_select_row(dialog, IDC_PARAM_LIST, number))
-            out[column] = shown_trimmed(dialog, IDC_NEAREST);
+            read_shown_trimmed(dialog, IDC_NEAREST, out[column]);
     };
     row(2, COL_SIG);
     row(3, COL_ULP);

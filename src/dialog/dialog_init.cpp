@@ -6,7 +6,6 @@
 #include "dialog/dialog_window.hpp"
 
 #include <algorithm>
-#include <map>
 
 namespace binora {
 
@@ -64,14 +63,12 @@ bool DIALOG_INIT(int template_id, DIALOG_RECORD& dialog) {
     dialog.source = source;
     dialog.return_value = 1;
 
-    std::map<int, int> id_count;
-    for (const auto& item : source->controls)
-        ++id_count[item.id];
+    dialog.index.build(source->controls);
     for (const auto& item : source->controls) {
         ControlRecord control;
         control.kind = item.kind;
         control.id = item.id;
-        control.duplicate = id_count[item.id] > 1;
+        control.duplicate = dialog.index.find(item.id) == ControlIndex::NONE;
         control.enabled = (item.style & STYLE_DISABLED) == 0;
         control.visible = (item.style & STYLE_HIDDEN) == 0;
         control.text = item.caption;
@@ -95,6 +92,7 @@ void DIALOG_RELEASE(DIALOG_RECORD& dialog) {
     dialog.dirty = false;
     dialog.busy = false;
     dialog.controls.clear();
+    dialog.index.clear();
 }
 
 bool DIALOG_SET_CALLBACK(DIALOG_RECORD& dialog, int id, DialogRoutine routine, int event) {

@@ -21,40 +21,44 @@ bool is_button_with_state(ControlKind kind) {
     return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
 }
 
-std::string without_trailing_blanks(std::string_view text) {
+std::string_view without_trailing_blanks(std::string_view text) {
     const auto last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string{} : std::string(text.substr(0, last + 1));
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
 }
 
 void clamp_caret(ControlRecord& control) {
     control.caret = std::clamp(control.caret, 0, static_cast<int>(control.text.size()));
 }
 
-// The controls a write to `control` changes: its whole group for a radio button.
-std::vector<ControlRecord*> affected_controls(DIALOG_RECORD& dialog, ControlRecord& control) {
-    if (control.kind != ControlKind::RadioButton) return {&control};
-    std::vector<ControlRecord*> group;
+// Runs `action` on every control a write to `control` changes: its whole group for a radio
+// button, else the control alone.
+template <class Action>
+void for_each_affected(DIALOG_RECORD& dialog, ControlRecord& control, Action action) {
+    if (control.kind != ControlKind::RadioButton) {
+        action(control);
+        return;
+    }
     for (int i = control.group_first; i <= control.group_last; ++i) {
         auto& member = dialog.controls[static_cast<std::size_t>(i)];
-        if (member.kind == ControlKind::RadioButton) group.push_back(&member);
+        if (member.kind == ControlKind::RadioButton) action(member);
     }
-    return group;
 }
 
 // Runs `change` on the control as one write: current window values first, then the change;
 // on success the changed controls are marked and, outside the dialog's own routine, pushed.
-template <class Change> bool write(DIALOG_RECORD& dialog, int id, Change change) {
-    ControlRecord* control = find_control(dialog, id);
+template <class Change> bool write(DIALOG_RECORD& dialog, ControlRecord* control, Change change) {
     if (control == nullptr) return false;
-    const auto affected = affected_controls(dialog, *control);
-    for (ControlRecord* c : affected)
-        detail::refresh_from_window(dialog, *c);
+    for_each_affected(dialog, *control,
+                      [&](ControlRecord& c) { detail::refresh_from_window(dialog, c); });
     if (!change(*control)) return false;
-    for (ControlRecord* c : affected)
-        c->dirty = true;
+    for_each_affected(dialog, *control, [](ControlRecord& c) { c.dirty = true; });
     dialog.dirty = true;
     if (dialog.window && running_dialog() != &dialog) detail::push_controls(dialog, false);
     return true;
+}
+
+template <class Change> bool write(DIALOG_RECORD& dialog, int id, Change change) {
+    return write(dialog, find_control(dialog, id), change);
 }
 
 template <class Read> bool read(DIALOG_RECORD& dialog, int id, Read read_value) {
@@ -106,7 +110,7 @@ bool DIALOG_SET_FLAG(DIALOG_RECORD& dialog, int id, bool value, int property) {
     if (found == nullptr) return false;
     if (property == PROP_DEFAULT)
         property = is_button_with_state(found->kind) ? PROP_STATE : PROP_ENABLED;
-    return write(dialog, id, [&](ControlRecord& c) {
+    return write(dialog, found, [&](ControlRecord& c) {
         if (property == PROP_ENABLED) {
             c.enabled = value;
             return true;
@@ -121,26 +125,33 @@ bool DIALOG_SET_FLAG(DIALOG_RECORD& dialog, int id, bool value, int property) {
 }
 
 bool DIALOG_SET_TEXT(DIALOG_RECORD& dialog, int id, std::string_view text, int property) {
-    const std::string value = without_trailing_blanks(text);
-    return write(dialog, id, [&](ControlRecord& c) {
+    ControlRecord* found = find_control(dialog, id);
+    if (found == nullptr) return false;
+    // The text is copied into the control's own string, which keeps its storage. With a
+    // window, the read from the window rewrites that string first: a text that may lie in it
+    // is copied aside before.
+    std::string aside;
+    if (dialog.window) text = aside.assign(text);
+    const std::string_view value = without_trailing_blanks(text);
+    return write(dialog, found, [&](ControlRecord& c) {
         if (c.kind == ControlKind::Edit) {
             if (property != PROP_DEFAULT && property != PROP_STATE) return false;
-            c.text = value;
+            c.text.assign(value);
             clamp_caret(c);
             return true;
         }
         if (c.kind == ControlKind::ListBox) {
-            const std::string item = value.substr(0, LIST_ITEM_LIMIT);
+            const std::string_view item = value.substr(0, LIST_ITEM_LIMIT);
             if (property == PROP_APPEND_ITEM) {
-                c.items.push_back(item);
+                c.items.emplace_back(item);
                 return true;
             }
             if (property < 1 || property > static_cast<int>(c.items.size())) return false;
-            c.items[static_cast<std::size_t>(property - 1)] = item;
+            c.items[static_cast<std::size_t>(property - 1)].assign(item);
             return true;
         }
         if (property != PROP_DEFAULT && property != PROP_CAPTION) return false;
-        c.text = value;
+        c.text.assign(value);
         return true;
     });
 }
@@ -201,7 +212,7 @@ bool DIALOG_GET_TEXT(DIALOG_RECORD& dialog, int id, std::string& text, std::size
             source = &c.text;
         }
         if (source == nullptr) return false;
-        text = source->substr(0, length);
+        text.assign(*source, 0, length); // into the caller's storage
         text.resize(length, ' ');
         return true;
     });

@@ -13,12 +13,6 @@ DIALOG_RECORD::~DIALOG_RECORD() {
     detail::forget_record(*this);
 }
 
-ControlRecord* find_control(DIALOG_RECORD& dialog, int id) {
-    for (auto& control : dialog.controls)
-        if (control.id == id) return control.duplicate ? nullptr : &control;
-    return nullptr;
-}
-
 bool kind_raises(ControlKind kind, int event) {
     switch (kind) {
     case ControlKind::PushButton:

@@ -6,6 +6,7 @@
 // layer keeps the record and the window in step. A record without a window works fully:
 // values stay in it and user actions can be simulated on it (user_input.hpp).
 
+#include "dialog/control_index.hpp"
 #include "dialog/dialog_template.hpp"
 
 #include <functional>
@@ -55,6 +56,7 @@ struct DIALOG_RECORD {
     bool dirty = false;
     bool busy = false; // values are being pushed into the window; notifications are ignored
     std::vector<ControlRecord> controls;
+    ControlIndex index; // finds `controls` by id
 
     DIALOG_RECORD();
     ~DIALOG_RECORD();
@@ -62,8 +64,12 @@ struct DIALOG_RECORD {
     DIALOG_RECORD& operator=(const DIALOG_RECORD&) = delete;
 };
 
-// The control with this id, or nullptr when absent or duplicate.
-ControlRecord* find_control(DIALOG_RECORD& dialog, int id);
+// The control with this id, or nullptr when absent or duplicate; constant time.
+inline ControlRecord* find_control(DIALOG_RECORD& dialog, int id) {
+    const int position = dialog.index.find(id);
+    return position == ControlIndex::NONE ? nullptr
+                                          : &dialog.controls[static_cast<std::size_t>(position)];
+}
 
 // Whether a control of this kind raises `event`.
 bool kind_raises(ControlKind kind, int event);

@@ -59,7 +59,7 @@ bool user_paste(DIALOG_RECORD& dialog, int id, std::string_view text) {
 bool user_replace_text(DIALOG_RECORD& dialog, int id, std::string_view text) {
     ControlRecord* edit = typeable_edit(dialog, id);
     if (edit == nullptr) return false;
-    edit->text = std::string(text);
+    edit->text.assign(text);
     edit->caret = static_cast<int>(edit->text.size());
     detail::raise_event(dialog, id, EVENT_CHANGED);
     return true;

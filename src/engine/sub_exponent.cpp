@@ -27,10 +27,10 @@ void SUB_EXPONENT(DIALOG_RECORD& dialog) {
                     static_cast<std::size_t>(f->exponent_bits));
     int exponent = static_cast<int>(word_from_bit_string(c_exp)) - f->bias;
     if (COMUN.IS_ZERO || COMUN.IS_SUBNORMAL) exponent = f->emin;
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST, pad_to(std::to_string(exponent), READ_OUT_LENGTH));
+    DIALOG_SET_TEXT(dialog, IDC_NEAREST, cut_to(std::to_string(exponent), READ_OUT_LENGTH));
 
-    const TwoLanguageText static_text = {pad_to("Exponentul reprezentarii", LABEL_LENGTH),
-                                         pad_to("Representation Exponent", LABEL_LENGTH)};
+    static const TwoLanguageText static_text = {pad_to("Exponentul reprezentarii", LABEL_LENGTH),
+                                                pad_to("Representation Exponent", LABEL_LENGTH)};
     std::string label(trim_right(in_language(static_text, COMUN.LANG)));
     if (COMUN.IS_EXP_MIN)
         label += " (Emin)";

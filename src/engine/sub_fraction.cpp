@@ -52,10 +52,10 @@ void SUB_FRACTION(DIALOG_RECORD& dialog) {
             significand_value<typename T::Real>(field, T::format.significand_bits, hidden);
         text = format_number(value, significand_form(T::kind));
     });
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST, pad_to(trim_left(text), READ_OUT_LENGTH));
+    DIALOG_SET_TEXT(dialog, IDC_NEAREST, cut_to(trim_left(text), READ_OUT_LENGTH));
 
-    const TwoLanguageText static_text = {pad_to("     Semnificand", LABEL_LENGTH),
-                                         pad_to("     Significand", LABEL_LENGTH)};
+    static const TwoLanguageText static_text = {pad_to("     Semnificand", LABEL_LENGTH),
+                                                pad_to("     Significand", LABEL_LENGTH)};
     DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, trim_right(in_language(static_text, COMUN.LANG)));
 }
 

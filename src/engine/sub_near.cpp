@@ -69,7 +69,7 @@ void SUB_NEAR(DIALOG_RECORD& dialog) {
     with_current_x([&](const auto& x, auto traits) {
         display = display_of(x, decltype(traits)::format, upward, binary);
     });
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST, pad_to(display.text, NEAR_TEXT_LENGTH));
+    DIALOG_SET_TEXT(dialog, IDC_NEAREST, cut_to(display.text, NEAR_TEXT_LENGTH));
 
     COMUN.LANG = LANG_ROMANIAN;
     DIALOG_GET_FLAG(dialog, IDC_LANG_RO, COMUN.LANG_RO, PROP_STATE);

@@ -8,6 +8,10 @@ std::string pad_to(std::string_view text, std::size_t length) {
     return result;
 }
 
+std::string_view cut_to(std::string_view text, std::size_t length) {
+    return text.substr(0, length);
+}
+
 std::string_view trim_right(std::string_view text) {
     const auto last = text.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);

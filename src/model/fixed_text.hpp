@@ -13,6 +13,10 @@ namespace binora {
 // `text` cut to `length` characters or padded with blanks up to it.
 std::string pad_to(std::string_view text, std::size_t length);
 
+// `text` cut to `length` characters. A control shows a text without its trailing blanks, so
+// writing this shows what writing pad_to(text, length) shows, without the padded copy.
+std::string_view cut_to(std::string_view text, std::size_t length);
+
 // `text` without its trailing blanks.
 std::string_view trim_right(std::string_view text);
 

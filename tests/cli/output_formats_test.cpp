@@ -89,9 +89,20 @@ TEST(OutputFormats, EscapesInTsvAndText) {
     const Row rows[] = {{"plain 1.5", "plain 1.5"},
                         {"a\tb", "a\\tb"},
                         {"line\nbreak\r", "line\\nbreak\\r"},
-                        {"back\\slash", "back\\\\slash"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(escape_line_breaks(row.text), row.escaped);
+                        {"back\\slash", "back\\\\slash"},
+                        // past the first eight bytes, after another control character
+                        {"0123456789abcdef-0.5", "0123456789abcdef-0.5"},
+                        {"0123456789\\bcdefgh", "0123456789\\\\bcdefgh"},
+                        {"abcdefghij\tlmnopqr", "abcdefghij\\tlmnopqr"},
+                        {"0123\x01"
+                         "56789abcdefgh\n",
+                         "0123\x01"
+                         "56789abcdefgh\\n"}};
+    for (const auto& row : rows) {
+        std::string escaped = "before ";
+        append_escaped(escaped, row.text);
+        EXPECT_EQ(escaped, "before " + row.escaped);
+    }
 }
 
 TEST(OutputFormats, JsonStringsAreValidUtf8) {
@@ -115,8 +126,11 @@ TEST(OutputFormats, JsonStringsAreValidUtf8) {
         {"\xE2\x88", "\xEF\xBF\xBD\xEF\xBF\xBD"},                 // cut short
         {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}, // > U+10FFFF
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(json_string_contents(row.text), row.contents);
+    for (const auto& row : rows) {
+        std::string contents;
+        append_json_string(contents, row.text);
+        EXPECT_EQ(contents, row.contents);
+    }
 }
 
 } // namespace

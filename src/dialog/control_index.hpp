@@ -1,0 +1,51 @@
+#pragma once
+
+// Finds a dialog record's control by id in constant time: an open-addressing hash table of
+// the ids of the template's items, built once with the record. An id that several items
+// carry leads to no control, exactly like an id no item carries.
+
+#include "dialog/dialog_template.hpp"
+
+#include <cstdint>
+#include <vector>
+
+namespace binora {
+
+class ControlIndex {
+  public:
+    static constexpr int NONE = -1;
+
+    // Indexes `items`: item i of the template is control i of the record.
+    void build(const std::vector<ControlTemplate>& items);
+    void clear();
+
+    // The position of the only control with `id`; NONE when no control or several have it.
+    int find(int id) const {
+        if (slots_.empty()) return NONE;
+        for (std::uint32_t at = slot_of(id);; at = (at + 1) & mask_) {
+            const Slot& slot = slots_[at];
+            if (slot.position == EMPTY) return NONE;
+            if (slot.id == id) return slot.position < 0 ? NONE : slot.position;
+        }
+    }
+
+  private:
+    static constexpr int EMPTY = -2;
+    static constexpr int SHARED = -3; // the id of more than one item
+
+    struct Slot {
+        int id = 0;
+        int position = EMPTY;
+    };
+
+    // Fibonacci hashing: the top bits of id times 2^32 / golden ratio.
+    std::uint32_t slot_of(int id) const {
+        return (static_cast<std::uint32_t>(id) * 2654435769U) >> shift_;
+    }
+
+    std::vector<Slot> slots_; // a power of two of them, at most half in use
+    std::uint32_t mask_ = 0;
+    int shift_ = 32;
+};
+
+} // namespace binora
