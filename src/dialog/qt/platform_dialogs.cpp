@@ -2,6 +2,7 @@
 
 #include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/cp1252_codec.hpp"
+#include "dialog/qt/message_box_over_window.hpp"
 
 #include <QFile>
 #include <QFileDialog>
@@ -74,8 +75,9 @@ class SaveFileDialog final : public QFileDialog {
 } // namespace
 
 void show_qt_message_box(const MessageBoxRequest& request) {
-    QMessageBox box(box_icon(request.icon), from_cp1252(request.caption),
-                    with_plain_line_breaks(from_cp1252(request.text)), QMessageBox::Ok);
+    MessageBoxOverActiveWindow box(box_icon(request.icon), from_cp1252(request.caption),
+                                   with_plain_line_breaks(from_cp1252(request.text)),
+                                   QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

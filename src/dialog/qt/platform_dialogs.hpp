@@ -9,7 +9,8 @@
 namespace binora {
 
 // An application-modal QMessageBox without parent: the request's icon, caption and text
-// (each line break in the text starts a new line), an OK button only; returns when closed.
+// (each line break in the text starts a new line), an OK button only, centred on the window
+// that is active when it opens; returns when closed.
 void show_qt_message_box(const MessageBoxRequest& request);
 
 // A QFileDialog for saving: the title, the filters in order with the requested one selected,
