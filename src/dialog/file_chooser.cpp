@@ -1,5 +1,7 @@
 #include "dialog/file_chooser.hpp"
 
+#include "dialog/cp1252.hpp"
+
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -18,6 +20,18 @@ std::optional<std::string> choose_save_file(const SaveFileRequest& request) {
     if (!handler) return std::nullopt;
     const SaveFileHandler current = handler;
     return current(request);
+}
+
+std::optional<FileDialogQuestion> question_before_choosing(const SaveFileRequest& request,
+                                                           const std::string& path) {
+    if (!request.create_prompt) return std::nullopt;
+    const std::filesystem::path chosen(path);
+    std::error_code error;
+    if (std::filesystem::status(chosen, error).type() != std::filesystem::file_type::not_found)
+        return std::nullopt;
+    return FileDialogQuestion{request.title,
+                              cp1252_from_utf8(chosen.filename().string()) +
+                                  "\nThis file does not exist.\nDo you want to create it?"};
 }
 
 std::string current_directory() {

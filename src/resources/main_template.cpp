@@ -20,7 +20,8 @@ ControlTemplate label(const char* caption, DialogUnits rect, unsigned style = 0)
 }
 
 // Names for screen readers: the caption of the label beside the control, or a fixed name in
-// Romanian and English where the only label is a field width or the marker "X".
+// Romanian and English where the only label is a field width or the marker "X", or where a
+// button shows a picture (the "?" buttons are named for the dialog they open).
 AccessibleName labelled_by(int label_id) {
     return {label_id, {}, 0};
 }
@@ -94,7 +95,8 @@ DialogTemplate make_main_template() {
         {K::Static, IDC_NEAREST_LABEL, "Nearest > X; Significand: last 16 bits",
          {76, 70, 116, 10}, 0, 0},
         {K::PushButton, IDC_ABOUT, "DESPRE", {191, 294, 44, 16}, STYLE_TRANSPARENT, 0},
-        {K::PushButton, IDC_HELP_PARAM, "?", {301, 75, 21, 20}, STYLE_ICON, IDI_HELP_PARAM},
+        {K::PushButton, IDC_HELP_PARAM, "?", {301, 75, 21, 20}, STYLE_ICON, IDI_HELP_PARAM,
+         named("Info: ULP, X+, si X-", "Info: ULP, X+, and X-")},
         {K::GroupBox, IDC_GROUP_FORMAT, "Format", {336, 18, 85, 86}, 0, 0},
         {K::Static, IDC_FORMAT_LABEL, "Bits     (Name)", {357, 32, 52, 10}, 0, 0},
         {K::Edit, IDC_CURSOR_POS, "", {334, 202, 17, 12}, READ_ONLY_EDIT, 0,
@@ -113,7 +115,8 @@ DialogTemplate make_main_template() {
          STYLE_NOTIFY | STYLE_VSCROLL | STYLE_NO_INTEGRAL_HEIGHT, 0,
          labelled_by(IDC_PARAM_LABEL)},
         {K::Static, IDC_PARAM_LABEL, "Parameter  (Finite Numbers)", {200, 64, 101, 10}, 0, 0},
-        {K::PushButton, IDC_HELP_REPR, "?", {390, 137, 21, 20}, STYLE_ICON, IDI_HELP_REPR},
+        {K::PushButton, IDC_HELP_REPR, "?", {390, 137, 21, 20}, STYLE_ICON, IDI_HELP_REPR,
+         named("Rezumat: Date in virgula flotanta", "Summary: Floating-Point Data")},
         {K::RadioButton, IDC_ALL_FIELDS, "Toate campurile", {222, 121, 63, 11}, STYLE_GROUP, 0},
         {K::RadioButton, IDC_CURRENT_FIELD, "Current Field  (click a field)", {294, 121, 123, 11},
          0, 0},

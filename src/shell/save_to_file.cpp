@@ -16,7 +16,7 @@ namespace {
 
 // The file dialog of the summary: "Saved Topic", starting in the current directory with the
 // text-file filter; a name typed without an extension gets ".txt". The dialog itself asks
-// before an existing file is replaced.
+// whether to create a file that does not exist yet, and before an existing one is replaced.
 SaveFileRequest summary_file_request() {
     SaveFileRequest request;
     request.title = "Saved Topic";
@@ -26,6 +26,7 @@ SaveFileRequest summary_file_request() {
     request.filter_index = 1;
     request.default_extension = "txt";
     request.initial_directory = current_directory();
+    request.create_prompt = true;
     return request;
 }
 

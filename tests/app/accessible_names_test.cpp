@@ -1,6 +1,7 @@
-// What a screen reader announces for the main dialog's edits, list box and check box: the
-// caption of the label beside each, in the current language and following a change of
-// language; a fixed name in the same language where the label is only a field width.
+// What a screen reader announces for the main dialog's edits, list box, check box and picture
+// buttons: the caption of the label beside each, in the current language and following a
+// change of language; a fixed name in the same language where the label is only a field width
+// or the button shows a picture. Radio buttons are announced as radio buttons.
 
 #include "program_on_screen.hpp"
 
@@ -28,7 +29,7 @@ struct Named {
     const char* english;
 };
 
-// Every edit, the list box and the check box of the main dialog.
+// Every edit, the list box, the check box and the two "?" buttons of the main dialog.
 constexpr Named main_dialog_names[] = {
     {IDC_VALUE_X, "X (valoare zecimala)", "X (decimal value)"},
     {IDC_DATATYPE, "Tip data (click pe un camp din format)", "Data Type (click a format field)"},
@@ -49,11 +50,34 @@ constexpr Named main_dialog_names[] = {
      "Significand, first 48 bits (binary128)"},
     {IDC_F128_64, "Semnificand, ultimii 64 biti (binary128)",
      "Significand, last 64 bits (binary128)"},
+    {IDC_HELP_PARAM, "Info: ULP, X+, si X-", "Info: ULP, X+, and X-"},
+    {IDC_HELP_REPR, "Rezumat: Date in virgula flotanta", "Summary: Floating-Point Data"},
 };
+
+// Controls whose own caption does not name them: edits, lists, the check box whose caption
+// changes, and buttons that show a picture instead of their caption.
+bool needs_a_given_name(const ControlRecord& record) {
+    switch (record.kind) {
+    case ControlKind::Edit:
+    case ControlKind::ListBox:
+    case ControlKind::CheckBox:
+        return true;
+    case ControlKind::PushButton:
+        return record.source != nullptr && (record.source->style & STYLE_ICON) != 0;
+    default:
+        return false;
+    }
+}
+
+QAccessible::Role role_of(QWidget* widget) {
+    QAccessibleInterface* accessible =
+        widget != nullptr ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    return accessible != nullptr ? accessible->role() : QAccessible::NoRole;
+}
 
 using AccessibleNames = ProgramOnScreen;
 
-TEST_F(AccessibleNames, EveryEditListAndCheckBoxIsNamedInTheCurrentLanguage) {
+TEST_F(AccessibleNames, EveryEditListCheckBoxAndPictureButtonIsNamedInTheCurrentLanguage) {
     const auto expect_names = [this](bool romanian, const char* when) {
         for (const Named& named : main_dialog_names)
             EXPECT_EQ(announced(control_widget(main_dialog(), named.id)),
@@ -67,13 +91,11 @@ TEST_F(AccessibleNames, EveryEditListAndCheckBoxIsNamedInTheCurrentLanguage) {
     expect_names(true, "after RO");
 }
 
-TEST_F(AccessibleNames, NoEditListOrCheckBoxIsLeftUnnamedOrSharesItsName) {
+TEST_F(AccessibleNames, NoControlWithoutANamingCaptionIsLeftUnnamedOrSharesItsName) {
     std::set<std::string> names;
     int named = 0;
     for (const ControlRecord& record : main_dialog().controls) {
-        if (record.kind != ControlKind::Edit && record.kind != ControlKind::ListBox &&
-            record.kind != ControlKind::CheckBox)
-            continue;
+        if (!needs_a_given_name(record)) continue;
         const std::string name = announced(control_widget(main_dialog(), record.id));
         EXPECT_FALSE(name.empty()) << "control " << record.id;
         names.insert(name);
@@ -81,6 +103,24 @@ TEST_F(AccessibleNames, NoEditListOrCheckBoxIsLeftUnnamedOrSharesItsName) {
     }
     EXPECT_EQ(static_cast<int>(names.size()), named);
     EXPECT_EQ(named, static_cast<int>(std::size(main_dialog_names)));
+}
+
+TEST_F(AccessibleNames, RadioButtonsAreAnnouncedAsRadioButtonsAndTheCheckBoxAsACheckBox) {
+    const auto expect_roles = [this](const char* when) {
+        int radios = 0;
+        for (const ControlRecord& record : main_dialog().controls) {
+            if (record.kind != ControlKind::RadioButton) continue;
+            ++radios;
+            EXPECT_EQ(role_of(control_widget(main_dialog(), record.id)), QAccessible::RadioButton)
+                << "control " << record.id << ", " << when;
+        }
+        EXPECT_EQ(radios, 7) << "the kinds, the scopes of the bulk buttons, RO and EN";
+        EXPECT_EQ(role_of(control_widget(main_dialog(), IDC_BINARY_XPM)), QAccessible::CheckBox)
+            << when;
+    };
+    expect_roles("in Romanian");
+    click(IDC_LANG_EN);
+    expect_roles("in English");
 }
 
 TEST_F(AccessibleNames, TheParameterValueIsNamedByTheCaptionOfTheSelectedParameter) {

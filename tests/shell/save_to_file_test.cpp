@@ -112,10 +112,8 @@ class SaveToFile : public testing::MainDialogTest {
         std::string pattern = (fs::temp_directory_path() / "binora-save-test-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder = pattern;
-        previous_chooser = set_save_file_handler([this](const SaveFileRequest& request) {
-            requests.push_back(request);
-            return answer;
-        });
+        previous_chooser = set_save_file_handler(
+            [this](const SaveFileRequest& request) { return run_file_dialog(request); });
     }
 
     void TearDown() override {
@@ -124,6 +122,23 @@ class SaveToFile : public testing::MainDialogTest {
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
         fs::remove_all(folder, ignored);
         MainDialogTest::TearDown();
+    }
+
+    // The file dialog as its user meets it: the user accepts each name of `declined` in turn
+    // and answers No to the dialog's question about it, which keeps the dialog open; then
+    // accepts `answer`, saying Yes to a question about it, or cancels when it holds nothing.
+    // A name the dialog asks nothing about closes it at once.
+    std::optional<std::string> run_file_dialog(const SaveFileRequest& request) {
+        requests.push_back(request);
+        for (const std::string& name : declined) {
+            const auto question = question_before_choosing(request, name);
+            if (!question) return name;
+            questions.push_back(*question);
+        }
+        if (answer)
+            if (const auto question = question_before_choosing(request, *answer))
+                questions.push_back(*question);
+        return answer;
     }
 
     // The user clicks "Save to File" in the summary; the file dialog answers `answer`.
@@ -155,8 +170,10 @@ class SaveToFile : public testing::MainDialogTest {
     }
 
     fs::path folder;
+    std::vector<std::string> declined;
     std::optional<std::string> answer;
     std::vector<SaveFileRequest> requests;
+    std::vector<FileDialogQuestion> questions;
     SaveFileHandler previous_chooser;
 };
 
@@ -192,6 +209,55 @@ TEST_F(SaveToFile, ConfirmsANonAsciiPathInTheTextsCodePage) {
     ASSERT_EQ(message_boxes.boxes().size(), 1U);
     const std::string& shown = message_boxes.boxes()[0].text;
     EXPECT_EQ(shown.substr(shown.size() - 10), "r\xE9sum\xE9.txt");
+    ASSERT_EQ(questions.size(), 1U);
+    EXPECT_EQ(questions[0].text.substr(0, 11), "r\xE9sum\xE9.txt\n");
+}
+
+TEST_F(SaveToFile, ANewFileIsCreatedOnlyAfterYesAndNoReturnsToTheFileDialog) {
+    struct Row {
+        std::vector<const char*> declined; // answered No, the dialog stays open
+        const char* accepted;              // answered Yes; nullptr: the user then cancels
+    };
+    const Row rows[] = {
+        {{}, "new.txt"},
+        {{"first.txt"}, nullptr},
+        {{"first.txt", "second.txt"}, "third.txt"},
+    };
+    for (const Row& row : rows) {
+        message_boxes.clear();
+        questions.clear();
+        declined.clear();
+        for (const char* name : row.declined)
+            declined.push_back(path_of(name));
+        answer = row.accepted != nullptr ? std::optional(path_of(row.accepted)) : std::nullopt;
+        click_save();
+
+        std::vector<std::string> asked;
+        for (const auto& question : questions) {
+            EXPECT_EQ(question.caption, "Saved Topic");
+            asked.push_back(question.text);
+        }
+        std::vector<std::string> expected_questions;
+        for (const char* name : row.declined)
+            expected_questions.push_back(std::string(name) +
+                                         "\nThis file does not exist.\nDo you want to create it?");
+        if (row.accepted != nullptr)
+            expected_questions.push_back(std::string(row.accepted) +
+                                         "\nThis file does not exist.\nDo you want to create it?");
+        EXPECT_EQ(asked, expected_questions);
+
+        const auto written =
+            row.accepted != nullptr ? std::set<std::string>{row.accepted} : std::set<std::string>{};
+        EXPECT_EQ(folder_entries(), written);
+        if (row.accepted == nullptr) {
+            EXPECT_TRUE(message_boxes.boxes().empty());
+        } else {
+            ASSERT_EQ(message_boxes.boxes().size(), 1U);
+            EXPECT_EQ(message_boxes.boxes()[0].caption, "Saved to File");
+            EXPECT_EQ(message_boxes.boxes()[0].text, *answer);
+            fs::remove(*answer);
+        }
+    }
 }
 
 TEST_F(SaveToFile, AsksForTheFileWithTitleFiltersExtensionAndCurrentDirectory) {
@@ -210,6 +276,7 @@ TEST_F(SaveToFile, AsksForTheFileWithTitleFiltersExtensionAndCurrentDirectory) {
     EXPECT_EQ(request.filter_index, 1);
     EXPECT_EQ(request.default_extension, "txt");
     EXPECT_EQ(request.initial_directory, fs::current_path().string());
+    EXPECT_TRUE(request.create_prompt);
 }
 
 TEST_F(SaveToFile, ExistingLongerFileIsFullyReplaced) {
@@ -217,6 +284,7 @@ TEST_F(SaveToFile, ExistingLongerFileIsFullyReplaced) {
     write_file(*answer, old_contents);
     choose_language(IDC_LANG_EN);
     click_save();
+    EXPECT_TRUE(questions.empty()) << "a file that exists is not offered to be created";
     EXPECT_TRUE(testing::same_bytes(crlf_file(english_file), testing::read_bytes(*answer)));
     EXPECT_EQ(folder_entries(), std::set<std::string>{"old.txt"});
 }

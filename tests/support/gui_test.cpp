@@ -5,6 +5,7 @@
 #include "dialog/qt/qt_window_system.hpp"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QTest>
 
 namespace binora::testing {
@@ -36,6 +37,14 @@ void GuiTest::TearDown() {
 void settle_events() {
     QTest::qWait(SETTLE_MILLISECONDS);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void accept_file_name(QFileDialog& dialog, const QString& name) {
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(edit, nullptr) << "the file dialog has no name field";
+    edit->selectAll();
+    QTest::keyClicks(edit, name);
+    static_cast<QDialog&>(dialog).accept();
 }
 
 DialogWidget* dialog_widget(const DIALOG_RECORD& record) {

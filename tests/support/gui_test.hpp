@@ -12,6 +12,7 @@
 #include "dialog/file_chooser.hpp"
 #include "dialog/message_box.hpp"
 
+#include <QFileDialog>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -44,6 +45,10 @@ class GuiTest : public ::testing::Test {
 
 // Lets queued events, timers and deferred deletions run for a moment.
 void settle_events();
+
+// Types `name` over the name field of a file dialog, as its user would, and accepts it as its
+// Save button does: the dialog then asks, closes or stays open as it would for the user.
+void accept_file_name(QFileDialog& dialog, const QString& name);
 
 // The window of a record shown by the Qt dialog layer, and the widget of one of its controls
 // (nullptr when the record has no Qt window or no such control).

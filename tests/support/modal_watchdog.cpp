@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -75,16 +76,23 @@ void ModalWatchdog::check() {
     if (modal == nullptr || !modal->isVisible() ||
         std::find(answering_.begin(), answering_.end(), modal) != answering_.end())
         return;
-    answering_.push_back(modal); // the answer may run a nested loop in which this fires again
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected modal window: " << describe(*modal);
         dismiss(*modal);
-    } else {
-        const Answer answer = std::move(answers_.front());
-        answers_.pop_front();
-        answer(*modal);
+        return;
     }
-    answering_.pop_back();
+    // The answer runs once this timer event is over: a timer does not fire again while it is
+    // being handled, and the answer may open another modal window (a question the window asks
+    // when it is answered) that this watchdog must then answer in the nested loop.
+    answering_.push_back(modal);
+    QMetaObject::invokeMethod(
+        &timer_,
+        [this, modal, alive = QPointer<QWidget>(modal), answer = std::move(answers_.front())] {
+            if (alive != nullptr) answer(*modal);
+            answering_.erase(std::find(answering_.begin(), answering_.end(), modal));
+        },
+        Qt::QueuedConnection);
+    answers_.pop_front();
 }
 
 } // namespace binora::testing

@@ -46,7 +46,7 @@ class ModalWatchdog {
     QTimer timer_;
     std::deque<Answer> answers_;
     std::vector<SeenMessageBox> seen_;
-    std::vector<QWidget*> answering_; // windows whose answers run now, outermost first
+    std::vector<QWidget*> answering_; // windows whose answers are due or running
 };
 
 } // namespace binora::testing

@@ -132,11 +132,11 @@ QWidget* create_widget_of_kind(const ControlTemplate& item, const QRect& geometr
         return create_push_button(item, geometry, parent);
     case ControlKind::CheckBox:
         return new QCheckBox(from_cp1252(item.caption), parent);
-    case ControlKind::RadioButton: {
-        auto* radio = new QRadioButton(from_cp1252(item.caption), parent);
-        radio->setAutoExclusive(false); // the dialog puts each template group in a QButtonGroup
-        return radio;
-    }
+    case ControlKind::RadioButton:
+        // Auto-exclusive, as Qt makes radio buttons: screen readers then hear a radio button.
+        // The dialog puts each template group in an exclusive QButtonGroup, which a grouped
+        // button follows instead of its siblings.
+        return new QRadioButton(from_cp1252(item.caption), parent);
     case ControlKind::Edit:
         return create_edit(item, parent);
     case ControlKind::ListBox:

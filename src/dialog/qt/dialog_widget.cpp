@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include <algorithm>
 #include <utility>
@@ -20,6 +21,8 @@ namespace binora {
 namespace {
 
 int handlers_running = 0;
+
+QPointer<DialogWidget> last_activated_window;
 
 // Focus that only comes back because the window was re-activated (or a popup closed) is not
 // the user entering the control: closing a message box must not run a focus routine again.
@@ -247,8 +250,13 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
     if (close_enabled_) command(IDCANCEL);
 }
 
+DialogWidget* DialogWidget::last_activated() {
+    return last_activated_window;
+}
+
 void DialogWidget::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) last_activated_window = this;
     if (record_ == nullptr || record_->busy) return;
     if (event->type() == QEvent::ActivationChange && !modal_) {
         const HandlerScope scope;

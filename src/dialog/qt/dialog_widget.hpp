@@ -61,6 +61,10 @@ class DialogWidget final : public QDialog {
     void run_modal();
     void end_modal();
 
+    // The window of the layer that became active last, while it exists: where the user was
+    // working when activation is between windows (a dialog without owner has just closed).
+    static DialogWidget* last_activated();
+
     // Whether the close box issues the close command (it mirrors the CANCEL button).
     void set_close_enabled(bool enabled);
 

@@ -2,6 +2,7 @@
 
 #include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/cp1252_codec.hpp"
+#include "dialog/qt/message_box_over_window.hpp"
 
 #include <QFile>
 #include <QFileDialog>
@@ -36,18 +37,53 @@ QString name_filter(const FileFilter& filter) {
     return description + QStringLiteral(" (") + patterns + QLatin1Char(')');
 }
 
+// Qt's own save dialog (a platform dialog would close before it could be asked anything),
+// which asks question_before_choosing over itself when the user accepts a name: Yes lets it
+// close, No keeps it open.
+class SaveFileDialog final : public QFileDialog {
+  public:
+    explicit SaveFileDialog(const SaveFileRequest& request)
+        : QFileDialog(nullptr, from_cp1252(request.title),
+                      QFile::decodeName(request.initial_directory.c_str())),
+          request_(request) {
+        setOption(QFileDialog::DontUseNativeDialog);
+    }
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        const QFileInfo file(chosen.value(0));
+        if (!chosen.isEmpty() && !file.isDir()) {
+            const std::string path = QFile::encodeName(file.absoluteFilePath()).toStdString();
+            if (const auto question = question_before_choosing(request_, path))
+                if (!answered_yes(*question)) return;
+        }
+        QFileDialog::accept();
+    }
+
+  private:
+    bool answered_yes(const FileDialogQuestion& question) {
+        QMessageBox box(QMessageBox::Question, from_cp1252(question.caption),
+                        from_cp1252(question.text), QMessageBox::Yes | QMessageBox::No, this);
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    const SaveFileRequest& request_;
+};
+
 } // namespace
 
 void show_qt_message_box(const MessageBoxRequest& request) {
-    QMessageBox box(box_icon(request.icon), from_cp1252(request.caption),
-                    with_plain_line_breaks(from_cp1252(request.text)), QMessageBox::Ok);
+    MessageBoxOverActiveWindow box(box_icon(request.icon), from_cp1252(request.caption),
+                                   with_plain_line_breaks(from_cp1252(request.text)),
+                                   QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 std::optional<std::string> choose_save_file_with_qt(const SaveFileRequest& request) {
-    QFileDialog dialog(nullptr, from_cp1252(request.title),
-                       QFile::decodeName(request.initial_directory.c_str()));
+    SaveFileDialog dialog(request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);

@@ -7,6 +7,7 @@
 #include "dialog/qt/dialog_units.hpp"
 #include "dialog/qt/dialog_widget.hpp"
 #include "dialog/qt/image_pixmaps.hpp"
+#include "dialog/qt/window_placement.hpp"
 
 #include "dialog/dialog_constants.hpp"
 
@@ -25,10 +26,11 @@ namespace binora {
 
 namespace {
 
-// The window's position: the template's x, y from the owner's client area, or from the top
-// left of the screen's work area for a window without owner; moved back onto the work area
-// where it would stick out (a large desktop font makes dialogs large).
-QPoint window_position(const QRect& client, const QWidget* parent) {
+// The position of a modal window or a window without owner: the template's x, y from the
+// owner's client area, or from the top left of the screen's work area for a window without
+// owner; moved back onto the work area where it would stick out (a large desktop font makes
+// dialogs large).
+QPoint template_position(const QRect& client, const QWidget* parent) {
     const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect work = screen != nullptr ? screen->availableGeometry() : QRect();
     QPoint position =
@@ -52,7 +54,12 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
     const DialogBaseUnits base = dialog_base_units(font);
     const QRect client = dialog_units_to_pixels(source.rect, base);
     widget_->setFixedSize(client.size());
-    widget_->move(window_position(client, parent_widget));
+    if (!modal && parent_widget != nullptr) // a modeless window is worked with beside its owner
+        widget_->move(beside(parent_widget->frameGeometry(),
+                             frame_size(*parent_widget, client.size()),
+                             work_area_of(*parent_widget)));
+    else
+        widget_->move(template_position(client, parent_widget));
     widget_->setWindowTitle(from_cp1252(source.caption));
 
     std::map<int, QButtonGroup*> radio_groups; // by the index of the group's first radio

@@ -1,7 +1,8 @@
 #pragma once
 
 // A dialog record realised as Qt widgets: one DialogWidget with a widget per template item,
-// placed in dialog units converted with the dialog font, in template (= tab) order.
+// placed in dialog units converted with the dialog font, in template (= tab) order. A modeless
+// window with an owner opens beside the owner; others where their template places them.
 
 #include "dialog/dialog_record.hpp"
 #include "dialog/dialog_window.hpp"
