@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots of the main window at scale factor 1 and 2 (0.1 in binary32, the
 # English interface, the significand field clicked, X+ selected) and of the Info and Summary
-# dialogs, on a virtual X server. Needs xvfb, imagemagick and xdotool (not needed to build
-# or test).
+# dialogs, and the summary beside the main window, on a virtual X server. Needs xvfb,
+# imagemagick and xdotool, and openbox for window frames (not needed to build or test).
 # Usage: take_screenshots.sh BUILD_DIR
 set -euo pipefail
 binora=$(cd "$1" && pwd)/src/app/binora
@@ -14,6 +14,11 @@ xvfb=$!
 trap 'kill "$xvfb"' EXIT
 export DISPLAY=$display
 sleep 1
+# A window manager frames the windows, as on a desktop, when one is installed (openbox).
+if command -v openbox >/dev/null; then
+  openbox >/dev/null 2>&1 &
+  sleep 1
+fi
 
 # click WINDOW X Y: a click at dialog units X, Y of the main dialog (428 x 318 units).
 click() {
@@ -36,7 +41,7 @@ window_named() {
   exit 1
 }
 
-shoot_main() { # shoot_main SCALE FILE [INFO_FILE SUMMARY_FILE]
+shoot_main() { # shoot_main SCALE FILE [INFO_FILE SUMMARY_FILE BESIDE_FILE]
   QT_SCALE_FACTOR=$1 "$binora" &
   local app=$! main
   main=$(window_named '^Binora')
@@ -55,11 +60,13 @@ shoot_main() { # shoot_main SCALE FILE [INFO_FILE SUMMARY_FILE]
     sleep 0.5
     click "$main" 400 147                            # "?" of the representation: Summary
     import -window "$(window_named 'Summary')" "$out/$4"
+    # The whole screen, trimmed to the two windows: the summary opens beside the main window.
+    import -window root -trim +repage "$out/$5"
   fi
   kill "$app"
   wait "$app" 2>/dev/null || true
 }
 
-shoot_main 1 main_window_scale1.png info_en.png summary_en.png
+shoot_main 1 main_window_scale1.png info_en.png summary_en.png summary_beside_main.png
 shoot_main 2 main_window_scale2.png
 echo "screenshots written to $out"
