@@ -39,16 +39,16 @@
 #include "dialog/message_box.hpp"
 #include "dialog/dialog_template.hpp"
 #include "dialog/user_input.hpp"
-#include "engine/decimal_reader.hpp"
-#include "engine/number_format.hpp"
-#include "engine/storage_word.hpp"
+#include "numeric/decimal_reader.hpp"
+#include "numeric/number_format.hpp"
+#include "numeric/storage_word.hpp"
 #include "fuzz_check.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
 #include "null_stream.hpp"
 #include "shell/binora_globals.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <cstddef>
 #include <cstdint>

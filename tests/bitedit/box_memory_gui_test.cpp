@@ -2,7 +2,7 @@
 #include "dialog/dialog_operations.hpp"
 #include "model/comun.hpp"
 #include "program_on_screen.hpp"
-#include "shell/resources/resource.hpp"
+#include "resources/resource.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
