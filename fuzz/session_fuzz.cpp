@@ -29,26 +29,27 @@
 // caret byte a position in the edit's text (mod its length + 1). Missing operands read 0.
 
 #include "bitedit/bit_fields.hpp"
+#include "bitedit/format_controls.hpp"
 #include "cli/current_value.hpp"
 #include "cli/headless_program.hpp"
 #include "cli/shown_text.hpp"
 #include "dialog/dialog_events.hpp"
 #include "dialog/dialog_operations.hpp"
+#include "dialog/dialog_template.hpp"
 #include "dialog/dialog_window.hpp"
 #include "dialog/file_chooser.hpp"
 #include "dialog/message_box.hpp"
-#include "dialog/dialog_template.hpp"
 #include "dialog/user_input.hpp"
-#include "numeric/decimal_reader.hpp"
-#include "numeric/number_format.hpp"
-#include "numeric/storage_word.hpp"
 #include "fuzz_check.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
 #include "null_stream.hpp"
-#include "shell/binora_globals.hpp"
+#include "numeric/decimal_reader.hpp"
+#include "numeric/number_format.hpp"
+#include "numeric/storage_word.hpp"
 #include "resources/resource.hpp"
+#include "shell/binora_globals.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -122,8 +123,7 @@ struct ClassText {
     const char* english;
 };
 
-std::string expected_class_text(const b::FormatTraits& format, const std::string& bits,
-                                int lang) {
+std::string expected_class_text(const b::FormatTraits& format, const std::string& bits, int lang) {
     const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
     const std::string exponent = bits.substr(1, exponent_bits);
     const bool significand_zero = bits.find('1', 1 + exponent_bits) == std::string::npos;
@@ -164,9 +164,9 @@ class Session {
             ++boxes_;
         });
         std::error_code ignored;
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                      : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
         std::string pattern = (base / "binora-session-fuzz-XXXXXX").string();
         check(::mkdtemp(pattern.data()) != nullptr, "a folder for saved files");
         save_folder_ = pattern;
@@ -222,7 +222,7 @@ class Session {
 
     // The value edit or a bit edit of the current kind, with the caret placed.
     int pick_edit(Input& input) {
-        const std::vector<b::BitField> fields = b::bit_fields_of(format());
+        const auto fields = b::controls_of(b::COMUN.KIND_REAL).fields();
         const std::size_t pick = input.byte() % (fields.size() + 1);
         const int edit = pick == 0 ? b::IDC_VALUE_X : fields[pick - 1].edit;
         const std::size_t length = find_control(main(), edit)->text.size();
@@ -267,7 +267,7 @@ class Session {
             break;
         }
         case 4: {
-            const std::vector<b::BitField> fields = b::bit_fields_of(format());
+            const auto fields = b::controls_of(b::COMUN.KIND_REAL).fields();
             const int edit = fields[input.byte() % fields.size()].edit;
             const std::size_t length = find_control(main(), edit)->text.size();
             b::user_set_caret(main(), edit, static_cast<int>(input.byte() % (length + 1)));
@@ -296,10 +296,10 @@ class Session {
 
     void click(std::uint8_t control, std::uint8_t answer) {
         constexpr int clickable[] = {
-            b::IDC_KIND32,      b::IDC_KIND64,      b::IDC_KIND128,   b::IDC_ALL_FIELDS,
-            b::IDC_CURRENT_FIELD, b::IDC_LANG_RO,   b::IDC_LANG_EN,   b::IDC_ZEROS,
-            b::IDC_ONES,        b::IDC_FLIP,        b::IDC_BINARY_XPM, b::IDC_ABOUT,
-            b::IDC_HELP_PARAM,  b::IDC_HELP_REPR,
+            b::IDC_KIND32,        b::IDC_KIND64,    b::IDC_KIND128,    b::IDC_ALL_FIELDS,
+            b::IDC_CURRENT_FIELD, b::IDC_LANG_RO,   b::IDC_LANG_EN,    b::IDC_ZEROS,
+            b::IDC_ONES,          b::IDC_FLIP,      b::IDC_BINARY_XPM, b::IDC_ABOUT,
+            b::IDC_HELP_PARAM,    b::IDC_HELP_REPR,
         };
         const int id = clickable[control % std::size(clickable)];
         windows_.closing = static_cast<Closing>(answer % 3);
@@ -361,7 +361,7 @@ class Session {
         std::string joined;
         for (const auto& f : b::all_formats()) {
             const bool current = f.kind == b::COMUN.KIND_REAL;
-            for (const auto& field : b::bit_fields_of(f)) {
+            for (const auto& field : b::controls_of(f.kind).fields()) {
                 bool enabled = false;
                 b::DIALOG_GET_FLAG(main(), field.edit, enabled, b::PROP_ENABLED);
                 check(enabled == current, "exactly the current kind's bit edits are enabled");
