@@ -54,8 +54,7 @@ bool copy_bytes(int from, int to, off_t size) {
             errno = EIO;
             return false;
         }
-        if (!write_all_at(to, std::string_view(buffer.data(), static_cast<std::size_t>(got)),
-                          done))
+        if (!write_all_at(to, std::string_view(buffer.data(), static_cast<std::size_t>(got)), done))
             return false;
         done += got;
     }

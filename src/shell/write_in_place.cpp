@@ -48,8 +48,7 @@ class Backup {
 
     // Copies the backup's `size` bytes back over `target` and syncs it.
     bool put_back(int target, off_t size) const {
-        return copy_bytes(fd_, target, size) && ::ftruncate(target, size) == 0 &&
-               sync_file(target);
+        return copy_bytes(fd_, target, size) && ::ftruncate(target, size) == 0 && sync_file(target);
     }
 
     // Removes the backup file; errno is kept for the caller's report.
