@@ -160,53 +160,59 @@ TEST_F(ReplaceFile, HardLinkedFileIsWrittenInPlaceForAllItsNames) {
     EXPECT_EQ(folder_entries(), (std::set<std::string>{"one.txt", "two.txt"}));
 }
 
-TEST_F(ReplaceFile, FileOfAnotherOwnerKeepsOwnerAndGroup) {
-    if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can give a file another owner";
-    constexpr uid_t other_user = 4321;
-    constexpr gid_t other_group = 4322;
-    const std::string path = path_of("theirs.txt");
-    write_file(path, "theirs");
-    ASSERT_EQ(::chown(path.c_str(), other_user, other_group), 0);
-    ::chmod(path.c_str(), 0640);
-    ASSERT_FALSE(replace_file_contents(path, "new"));
-    struct stat status {};
-    ASSERT_EQ(::stat(path.c_str(), &status), 0);
-    EXPECT_EQ(status.st_uid, other_user);
-    EXPECT_EQ(status.st_gid, other_group);
-    EXPECT_EQ(status.st_mode & 07777, 0640U);
-    EXPECT_TRUE(testing::same_bytes("new", testing::read_bytes(path)));
-    EXPECT_EQ(folder_entries(), std::set<std::string>{"theirs.txt"});
-}
-
-// Runs `save` as a user who may write the file but not its folder: the superuser drops to
-// an unprivileged user in a child process (the superuser may write into any folder);
-// anyone else finds the folder made read-only. Backups go to `temporary` meanwhile.
-// Returns the save's failure text, "" on success; nullopt when no such user can be had.
-std::optional<std::string> as_user_without_folder_rights(const fs::path& locked,
-                                                         const fs::path& temporary,
-                                                         const std::function<bool()>& save) {
+// Runs `save` in a child process as an unprivileged user, for what the superuser's rights
+// would hide (the superuser may write into any folder and give a file any owner). Whether the
+// save succeeded (its failure is printed); nothing when no such user can be switched to.
+std::optional<bool> as_unprivileged_user(const std::function<std::optional<std::string>()>& save) {
     constexpr uid_t nobody = 65534;
-    ::setenv("TMPDIR", temporary.c_str(), 1);
-    if (::geteuid() != 0) {
-        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-        const bool saved = save();
-        fs::permissions(locked, fs::perms::owner_all);
-        ::unsetenv("TMPDIR");
-        return saved ? "" : "failed";
-    }
     const pid_t child = ::fork();
     if (child == 0) {
         if (::setgid(nobody) != 0 || ::setuid(nobody) != 0) ::_exit(2);
-        ::_exit(save() ? 0 : 1);
+        const auto failure = save();
+        if (failure) std::fprintf(stderr, "%s\n", failure->c_str());
+        ::_exit(failure ? 1 : 0);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    ::unsetenv("TMPDIR");
     if (!WIFEXITED(status) || WEXITSTATUS(status) == 2) return std::nullopt;
-    return WEXITSTATUS(status) == 0 ? "" : "failed";
+    return WEXITSTATUS(status) == 0;
+}
+
+TEST_F(ReplaceFile, FileOfAnotherOwnerKeepsOwnerAndGroup) {
+    // The superuser may give a new file the old owner and rename it over the old one; another
+    // user who may write the file cannot, and rewrites it in place.
+    if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can give a file another owner";
+    constexpr uid_t other_user = 4321;
+    constexpr gid_t other_group = 4322;
+    fs::permissions(folder, fs::perms::all);
+    for (const bool superuser : {true, false}) {
+        SCOPED_TRACE(superuser ? "saved by the superuser" : "saved by a user who may write it");
+        const std::string path = path_of("theirs.txt");
+        write_file(path, "theirs, older and longer");
+        ASSERT_EQ(::chown(path.c_str(), other_user, other_group), 0);
+        const mode_t mode = superuser ? 0640 : 0666;
+        ::chmod(path.c_str(), mode);
+        const auto save = [&] { return replace_file_contents(path, "new"); };
+        if (superuser) {
+            ASSERT_FALSE(save());
+        } else {
+            const auto saved = as_unprivileged_user(save);
+            if (!saved) GTEST_SKIP() << "no unprivileged user to switch to";
+            ASSERT_TRUE(*saved);
+        }
+        struct stat status {};
+        ASSERT_EQ(::stat(path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_uid, other_user);
+        EXPECT_EQ(status.st_gid, other_group);
+        EXPECT_EQ(status.st_mode & 07777, mode);
+        EXPECT_TRUE(testing::same_bytes("new", testing::read_bytes(path)));
+        EXPECT_EQ(folder_entries(), std::set<std::string>{"theirs.txt"});
+        fs::remove(path);
+    }
 }
 
 TEST_F(ReplaceFile, WritableFileInAFolderThatTakesNoNewFileIsWrittenInPlace) {
+    // The old bytes are kept in the temporary directory meanwhile, the folder taking no copy.
     const fs::path locked = folder / "locked";
     const fs::path temporary = folder / "tmp";
     fs::create_directory(locked);
@@ -216,17 +222,23 @@ TEST_F(ReplaceFile, WritableFileInAFolderThatTakesNoNewFileIsWrittenInPlace) {
     const std::string path = (locked / "summary.txt").string();
     write_file(path, "older and longer contents");
     ::chmod(path.c_str(), 0666);
-    const auto outcome = as_user_without_folder_rights(locked, temporary, [&] {
-        const auto failure = replace_file_contents(path, "new");
-        if (failure) std::fprintf(stderr, "%s\n", failure->c_str());
-        return !failure;
-    });
-    if (!outcome) GTEST_SKIP() << "no unprivileged user to switch to";
-    EXPECT_EQ(*outcome, "");
+    ::setenv("TMPDIR", temporary.c_str(), 1);
+    const auto save = [&] { return replace_file_contents(path, "new"); };
+    std::optional<bool> saved;
+    if (::geteuid() == 0) {
+        saved = as_unprivileged_user(save); // `locked` is the superuser's, 0755
+    } else {
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        saved = !save();
+        fs::permissions(locked, fs::perms::owner_all);
+    }
+    ::unsetenv("TMPDIR");
+    if (!saved) GTEST_SKIP() << "no unprivileged user to switch to";
+    EXPECT_TRUE(*saved);
     EXPECT_TRUE(testing::same_bytes("new", testing::read_bytes(path)));
     EXPECT_EQ(mode_of(path), 0666U);
     EXPECT_EQ(entries_of(locked), std::set<std::string>{"summary.txt"});
-    EXPECT_TRUE(entries_of(temporary).empty()) << "the backup was not removed";
+    EXPECT_TRUE(entries_of(temporary).empty()) << "the old bytes' copy was not removed";
 }
 
 TEST_F(ReplaceFile, WriteFailingHalfwayKeepsTheOldFile) {
