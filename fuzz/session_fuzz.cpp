@@ -11,8 +11,11 @@
 //   bits, the value edit shows X in its canonical form (binary64's reads back as X), the
 //   class text is the class of those bits in the current language, and the parameter list
 //   is enabled exactly when X is finite;
-// - a save confirms with the chosen path, and the file begins with the summary's first
-//   paragraph in the current language.
+// - after 0's, 1's or 0 <--> 1 the class, the neighbour and the cursor read-outs are empty
+//   and the Binary box unchecked (0's and 1's also show X as "0");
+// - the file dialog asks to create exactly a file that does not exist yet; a save confirms
+//   with the chosen path, and the file holds the summary in the current language and
+//   nothing of an older file; a cancelled save shows nothing.
 //
 // The program is started once; each input starts from a snapshot of the shared state and of
 // both dialog records taken right after start-up, which keeps the target fast.
@@ -24,7 +27,8 @@
 //   5 click: control byte (mod the clickable controls), answer byte (how About or Info is
 //     closed: OK, Enter or Escape)
 //   6 select a parameter row: row byte (mod 6)
-//   7 summary, while it is open: save to a file, save cancelled, close with Enter or Escape
+//   7 summary, while it is open: action byte (mod 5): save to a new file, save over an older
+//     and longer file, save cancelled, close with Enter, close with Escape
 // An edit byte picks the value edit or a bit edit of the current kind (mod their count), a
 // caret byte a position in the edit's text (mod its length + 1). Missing operands read 0.
 
@@ -56,6 +60,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -153,6 +158,25 @@ std::string canonical_text(int kind) {
     return std::string(b::trim_left(text));
 }
 
+// What a user's actions may change in a dialog record, kept to bring it back.
+struct RecordSnapshot {
+    std::vector<b::ControlRecord> controls;
+    std::string caption;
+    bool caption_set = false;
+    int return_value = 1;
+
+    static RecordSnapshot of(const b::DIALOG_RECORD& record) {
+        return {record.controls, record.caption, record.caption_set, record.return_value};
+    }
+    void restore(b::DIALOG_RECORD& record) const {
+        record.controls = controls;
+        record.caption = caption;
+        record.caption_set = caption_set;
+        record.return_value = return_value;
+        record.dirty = false;
+    }
+};
+
 class Session {
   public:
     Session() : program_(b::LANG_ROMANIAN, messages_) {
@@ -171,10 +195,11 @@ class Session {
         check(::mkdtemp(pattern.data()) != nullptr, "a folder for saved files");
         save_folder_ = pattern;
         save_path_ = save_folder_ + "/summary.txt";
-        b::set_save_file_handler([this](const b::SaveFileRequest&) { return save_answer_; });
+        b::set_save_file_handler(
+            [this](const b::SaveFileRequest& request) { return choose_file(request); });
         start_ = b::COMUN;
-        main_start_ = main().controls;
-        summary_start_ = summary().controls;
+        main_start_ = RecordSnapshot::of(main());
+        summary_start_ = RecordSnapshot::of(summary());
     }
 
     ~Session() {
@@ -186,10 +211,8 @@ class Session {
     void reset() {
         if (summary().window) b::DIALOG_EXIT(summary());
         b::COMUN = start_;
-        main().controls = main_start_;
-        main().dirty = false;
-        summary().controls = summary_start_;
-        summary().dirty = false;
+        main_start_.restore(main());
+        summary_start_.restore(summary());
         rebuilt_ = false;
     }
 
@@ -316,14 +339,42 @@ class Session {
         if (id == b::IDC_ABOUT || id == b::IDC_HELP_PARAM)
             check(windows_.modal_ended, "OK, Escape and Enter close About and Info");
         if (id == b::IDC_HELP_REPR) check(summary().window != nullptr, "the summary is open");
+        if (id == b::IDC_ZEROS || id == b::IDC_ONES || id == b::IDC_FLIP) check_read_outs_reset(id);
+    }
+
+    // After a bulk button nothing on the screen belongs to the old bits any more; X itself
+    // is rebuilt only when a bit edit is next changed or entered.
+    void check_read_outs_reset(int button) {
+        for (int id : {b::IDC_DATATYPE, b::IDC_NEAREST, b::IDC_NEAREST_LABEL, b::IDC_CURSOR_POS})
+            check(b::cli::shown_text(main(), id).empty(), "a bulk button empties the read-outs");
+        bool binary = true;
+        b::DIALOG_GET_FLAG(main(), b::IDC_BINARY_XPM, binary, b::PROP_STATE);
+        check(!binary, "a bulk button unchecks the Binary box");
+        if (button != b::IDC_FLIP)
+            check(b::cli::shown_text(main(), b::IDC_VALUE_X) == "0", "0's and 1's show X as 0");
+    }
+
+    // The file dialog as its user answers it: the chosen file, Yes to the question whether
+    // to create it; nothing for a cancelled dialog.
+    std::optional<std::string> choose_file(const b::SaveFileRequest& request) {
+        if (!save_answer_) return std::nullopt;
+        std::error_code ignored;
+        const bool missing = !std::filesystem::exists(*save_answer_, ignored);
+        check(b::question_before_choosing(request, *save_answer_).has_value() == missing,
+              "the file dialog asks to create exactly a file that does not exist yet");
+        return save_answer_;
     }
 
     void summary_action(std::uint8_t action) {
         if (!summary().window) return;
-        switch (action % 4) {
-        case 0:
-        case 1: {
-            save_answer_ = action % 4 == 0 ? std::optional<std::string>(save_path_) : std::nullopt;
+        switch (action % 5) {
+        case 0:   // a new file
+        case 1:   // over an older, longer file
+        case 2: { // cancelled
+            std::error_code ignored;
+            std::filesystem::remove(save_path_, ignored);
+            if (action % 5 == 1) std::ofstream(save_path_) << std::string(2000, 'x');
+            save_answer_ = action % 5 != 2 ? std::optional<std::string>(save_path_) : std::nullopt;
             const std::size_t boxes = boxes_;
             b::dispatch_event(summary(), b::IDC_SAVE_TO_FILE, b::EVENT_CLICKED);
             if (!save_answer_) {
@@ -333,10 +384,10 @@ class Session {
             check(boxes_ == boxes + 1 && last_box_.caption == "Saved to File" &&
                       last_box_.text == save_path_,
                   "a save is confirmed with its path");
-            check_saved_language();
+            check_saved_file();
             break;
         }
-        case 2:
+        case 3:
             b::user_enter(summary());
             check(!summary().window, "Enter closes the summary");
             break;
@@ -347,14 +398,16 @@ class Session {
         }
     }
 
-    void check_saved_language() {
+    // The saved file begins with the first paragraph in the current language and ends with
+    // the blank line after the last, nothing of an older file left after it.
+    void check_saved_file() {
         std::ifstream file(save_path_, std::ios::binary);
-        std::string first_line;
-        std::getline(file, first_line);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
         const char* expected = b::COMUN.LANG == b::LANG_ENGLISH
                                    ? "Data representable in a floating-point format"
                                    : "Datele reprezentabile intr-un format";
-        check(first_line.starts_with(expected), "the file is in the current language");
+        check(bytes.starts_with(expected), "the file is in the current language");
+        check(bytes.ends_with("0 ... 0\r\n \r\n"), "the file ends with the summary");
     }
 
     void check_state() {
@@ -408,8 +461,8 @@ class Session {
     std::string save_path_;
     std::optional<std::string> save_answer_;
     b::Comun start_;
-    std::vector<b::ControlRecord> main_start_;
-    std::vector<b::ControlRecord> summary_start_;
+    RecordSnapshot main_start_;
+    RecordSnapshot summary_start_;
     bool rebuilt_ = false;
 };
 
