@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core
+          libbenchmark-dev fonts-dejavu-core libmpfr-dev libgmp-dev
           clang libclang-rt-14-dev llvm # fuzzing: clang, libFuzzer, llvm-symbolizer
           desktop-file-utils appstream dpkg-dev file) # installation and Debian package tests
 

@@ -7,6 +7,7 @@
 // exact except `from_c_text`, which rounds once, to nearest with ties to even.
 
 #include "model/format_traits.hpp"
+#include "numeric/binary128_from_text.hpp"
 #include "numeric/storage_word.hpp"
 
 #include <quadmath.h>
@@ -81,7 +82,7 @@ template <> struct FloatTraits<__float128> {
     }
     static __float128 ldexp(__float128 x, int e) { return scalbnq(x, e); }
     static __float128 next_after(__float128 x, __float128 toward) { return nextafterq(x, toward); }
-    static __float128 from_c_text(const char* text) { return strtoflt128(text, nullptr); }
+    static __float128 from_c_text(const char* text) { return binary128_from_c_text(text); }
 };
 
 } // namespace binora
