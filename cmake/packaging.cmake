@@ -1,6 +1,6 @@
 # The Debian package, built from the build tree with `cpack -G DEB` (or `cpack`): the
 # installed tree under /usr, stripped, with the runtime dependencies found by dpkg-shlibdeps
-# from the programs' shared libraries (Qt 6 Widgets, Gui and Core, libquadmath, libmpfr,
+# from the programs' shared libraries (Qt 6 Widgets, Gui and Core, libquadmath, MPFR, GMP,
 # libstdc++, the C library). Debian: dpkg-dev and file. The maintainer address and home page are
 # placeholders of ours until the project has a public home.
 find_program(BINORA_DPKG_SHLIBDEPS dpkg-shlibdeps)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack into a temporary directory and inspects it: its
 # control file (name, section, maintainer, description, and the runtime dependencies that
-# dpkg-shlibdeps found: the Qt 6 libraries, libquadmath, libmpfr, libstdc++, the C library)
+# dpkg-shlibdeps found: the Qt 6 libraries, libquadmath, MPFR, GMP, libstdc++, the C library)
 # and its contents under /usr. Skipped, with the reason, when the Debian tools are not installed
 # (Debian: dpkg-dev, file; tools/setup.sh installs both).
 # Usage: deb_package_test.sh BUILD_DIR VERSION
@@ -33,7 +33,8 @@ grep -q 'IEEE 754' <<<"$(field Description)" || fail "Description: $(field Descr
 # Every library the programs load at run time comes from a dependency.
 depends=$(field Depends)
 names=$(sed 's/ *([^)]*)//g; s/ *| */\n/g; s/, */\n/g' <<<"$depends")
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libquadmath0 libmpfr6 libstdc++6 libc6; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libquadmath0 libmpfr6 libgmp10 libstdc++6 \
+               libc6; do
   grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 
