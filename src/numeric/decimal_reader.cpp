@@ -1,10 +1,8 @@
 #include "numeric/decimal_reader.hpp"
 
-#include "numeric/classic_locale.hpp"
 #include "numeric/float_traits.hpp"
 
 #include <string>
-#include <utility>
 
 namespace binora {
 
@@ -22,13 +20,15 @@ bool ends_number(char c) {
 
 struct Scan {
     ReadStatus status = ReadStatus::invalid;
-    std::string c_text; // the number in the C library's syntax (exponent letter "e")
+    // The number in the C library's syntax (exponent letter "e", no "+" in front): a part of
+    // the text read, or of `buffer` where a letter D had to become an "e".
+    std::string_view c_text;
 };
 
-// Checks the syntax and copies the number into the form strtod and its relatives accept.
-// Validating first matters: those functions also take hexadecimal, "inf", "nan" and
+// Checks the syntax and finds the number in the form from_chars, strtod and their relatives
+// accept. Validating first matters: those functions also take hexadecimal, "inf", "nan" and
 // leading blanks, none of which is a number here.
-Scan scan_number(std::string_view text) {
+Scan scan_number(std::string_view text, std::string& buffer) {
     std::size_t at = 0;
     while (at < text.size() && is_blank(text[at]))
         ++at;
@@ -37,7 +37,9 @@ Scan scan_number(std::string_view text) {
     std::size_t end = at;
     while (end < text.size() && !ends_number(text[end]))
         ++end;
-    const std::string_view number = text.substr(at, end - at);
+    const bool plus = at < end && text[at] == '+';
+    if (plus) ++at; // the value is the same without it
+    std::string_view number = text.substr(at, end - at);
 
     std::size_t i = 0;
     const auto digits = [&] {
@@ -46,32 +48,35 @@ Scan scan_number(std::string_view text) {
             ++i;
         return i - first;
     };
-    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    if (!plus && i < number.size() && number[i] == '-') ++i;
     std::size_t mantissa_digits = digits();
     if (i < number.size() && number[i] == '.') {
         ++i;
         mantissa_digits += digits();
     }
     if (mantissa_digits == 0) return {};
-    std::string c_text(number);
     if (i < number.size()) {
         const char letter = number[i];
         if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return {};
-        c_text[i] = 'e';
+        if (letter == 'D' || letter == 'd') {
+            buffer = number;
+            buffer[i] = 'e';
+            number = buffer;
+        }
         ++i;
         if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
         if (digits() == 0 || i != number.size()) return {};
     }
-    return {ReadStatus::ok, std::move(c_text)};
+    return {ReadStatus::ok, number};
 }
 
 } // namespace
 
 template <typename Real> ReadResult<Real> read_decimal(std::string_view text) {
-    const Scan scan = scan_number(text);
+    std::string buffer;
+    const Scan scan = scan_number(text, buffer);
     if (scan.status != ReadStatus::ok) return {scan.status, 0};
-    const ClassicLocaleScope classic;
-    const Real value = FloatTraits<Real>::from_c_text(scan.c_text.c_str());
+    const Real value = FloatTraits<Real>::from_c_text(scan.c_text);
     // The syntax admits no infinity, so an infinite result can only be a rounded overflow;
     // underflow needs no check (the result is then the right subnormal or zero).
     if (FloatTraits<Real>::is_infinite(value)) return {ReadStatus::overflow, 0};

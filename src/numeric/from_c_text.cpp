@@ -1,4 +1,4 @@
-#include "numeric/binary128_from_text.hpp"
+#include "numeric/from_c_text.hpp"
 
 #include "model/format_traits.hpp"
 #include "numeric/classic_locale.hpp"
@@ -12,9 +12,25 @@
 #include <mpfr.h>
 #undef _Float128
 
+#include <charconv>
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
 namespace binora {
 
 namespace {
+
+// from_chars where it reads the whole text into a value; otherwise (out of range) the C
+// library's `c_read`, which gives the infinity or the zero.
+template <typename Real, typename CRead> Real read_c_text(std::string_view c_text, CRead c_read) {
+    Real value = 0;
+    const char* const end = c_text.data() + c_text.size();
+    const auto result = std::from_chars(c_text.data(), end, value);
+    if (result.ec == std::errc() && result.ptr == end) return value;
+    const ClassicLocaleScope classic;
+    return c_read(std::string(c_text).c_str(), nullptr);
+}
 
 constexpr const FormatTraits& BINARY128 = FORMATS[2];
 
@@ -45,11 +61,20 @@ class Binary128ExponentRange {
 
 } // namespace
 
-__float128 binary128_from_c_text(const char* c_text) {
+float binary32_from_c_text(std::string_view c_text) {
+    return read_c_text<float>(c_text, std::strtof);
+}
+
+double binary64_from_c_text(std::string_view c_text) {
+    return read_c_text<double>(c_text, std::strtod);
+}
+
+__float128 binary128_from_c_text(std::string_view c_text) {
+    const std::string text(c_text);
     const ClassicLocaleScope classic; // MPFR takes the decimal point from the locale
     const Binary128ExponentRange range;
     MPFR_DECL_INIT(x, BINARY128.precision); // on the stack: no allocation per read
-    mpfr_subnormalize(x, mpfr_strtofr(x, c_text, nullptr, 10, MPFR_RNDN), MPFR_RNDN);
+    mpfr_subnormalize(x, mpfr_strtofr(x, text.c_str(), nullptr, 10, MPFR_RNDN), MPFR_RNDN);
     return mpfr_get_float128(x, MPFR_RNDN);
 }
 
