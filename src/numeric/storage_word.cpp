@@ -37,9 +37,15 @@ __float128 binary128_from_word(Word128 word) {
 }
 
 std::string bit_string(Word128 word, int bits) {
+    // In 64-bit halves: a shift of the 128-bit word costs several instructions per bit.
+    const std::uint64_t halves[2] = {static_cast<std::uint64_t>(word),
+                                     static_cast<std::uint64_t>(word >> 64)};
     std::string text(static_cast<std::size_t>(bits), '0');
-    for (int i = 0; i < bits; ++i)
-        if (((word >> (bits - 1 - i)) & 1U) != 0U) text[static_cast<std::size_t>(i)] = '1';
+    for (int i = 0; i < bits; ++i) {
+        const int bit = bits - 1 - i;
+        const std::uint64_t half = halves[bit / 64];
+        text[static_cast<std::size_t>(i)] = static_cast<char>('0' + ((half >> (bit % 64)) & 1U));
+    }
     return text;
 }
 
