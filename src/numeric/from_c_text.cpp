@@ -59,6 +59,30 @@ class Binary128ExponentRange {
     mpfr_exp_t emax_;
 };
 
+// The text with its exponent brought within ±(length + 5000), which changes no result: the
+// value lies within 10^±length of 10^exponent, so beyond that bound it is above 10^4933
+// (an overflow) or below 10^-4966 (under half the smallest subnormal, a zero) either way.
+// MPFR itself misreads some exponents far beyond what a long holds, giving an infinity for
+// a number that should be a zero.
+std::string with_bounded_exponent(std::string_view c_text) {
+    const std::size_t e = c_text.find_first_of("eE");
+    if (e == std::string_view::npos) return std::string(c_text);
+    std::size_t first = e + 1;
+    const bool negative = first < c_text.size() && c_text[first] == '-';
+    if (first < c_text.size() && (c_text[first] == '-' || c_text[first] == '+')) ++first;
+    const std::string_view digits = c_text.substr(first);
+    const long long bound = static_cast<long long>(c_text.size()) + 5000;
+    long long exponent = 0;
+    for (const char digit : digits) {
+        exponent = exponent * 10 + (digit - '0');
+        if (exponent > bound) {
+            std::string bounded(c_text.substr(0, e + 1));
+            return bounded.append(negative ? "-" : "").append(std::to_string(bound));
+        }
+    }
+    return std::string(c_text);
+}
+
 } // namespace
 
 float binary32_from_c_text(std::string_view c_text) {
@@ -70,7 +94,7 @@ double binary64_from_c_text(std::string_view c_text) {
 }
 
 __float128 binary128_from_c_text(std::string_view c_text) {
-    const std::string text(c_text);
+    const std::string text = with_bounded_exponent(c_text);
     const ClassicLocaleScope classic; // MPFR takes the decimal point from the locale
     const Binary128ExponentRange range;
     MPFR_DECL_INIT(x, BINARY128.precision); // on the stack: no allocation per read
