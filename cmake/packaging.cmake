@@ -1,7 +1,7 @@
 # The Debian package, built from the build tree with `cpack -G DEB` (or `cpack`): the
 # installed tree under /usr, stripped, with the runtime dependencies found by dpkg-shlibdeps
-# from the programs' shared libraries (Qt 6 Widgets, Gui and Core, libquadmath, libstdc++,
-# the C library), the Debian changelog and the lintian overrides. Packaging needs
+# from the programs' shared libraries (Qt 6 Widgets, Gui and Core, libquadmath, MPFR, GMP,
+# libstdc++, the C library), the Debian changelog and the lintian overrides. Packaging needs
 # dpkg-shlibdeps and file (Debian: dpkg-dev, file); deb_package_config.cmake stops it when
 # they are missing. The maintainer address and home page are placeholders of ours until the
 # project has a public home.

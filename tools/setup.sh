@@ -1,10 +1,12 @@
 # shellcheck shell=bash disable=SC2034 # the lists are read by the scripts that source this
-# Sourced by run.sh, test.sh, fuzz/run.sh and tools/check_format.sh: the Debian packages each of them needs, and the
-# two steps they share, installing what is missing and configuring and building a build
-# directory. Every list names only what it adds to the ones before it.
+# Sourced by run.sh, test.sh, fuzz/run.sh and tools/check_format.sh: the Debian packages each
+# of them needs, and the two steps they share, installing what is missing and configuring and
+# building a build directory. Every list names only what it adds to the ones before it.
 
-# Building and running the window (the compiler brings libquadmath).
-window_packages=(g++ cmake ninja-build qt6-base-dev fonts-dejavu-core)
+# Building and running the window (the compiler brings libquadmath; MPFR reads binary128 and
+# GMP writes exact decimals, found through pkg-config).
+window_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libmpfr-dev libgmp-dev
+                 fonts-dejavu-core)
 # The test suite and the benchmarks, on top of the window's: the test frameworks, and the
 # installation tests' validators and Debian package tools.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev

@@ -19,26 +19,35 @@ constexpr std::size_t LABEL_LENGTH = 40;
 
 } // namespace
 
+int representation_exponent(const FormatTraits& f, std::string_view c_exp,
+                            const ClassFlags& flags) {
+    if (flags.is_zero || flags.is_subnormal) return f.emin;
+    return static_cast<int>(word_from_bit_string(c_exp)) - f.bias;
+}
+
+std::string representation_exponent_label(const ClassFlags& flags, int lang) {
+    const TwoLanguageText static_text = {pad_to("Exponentul reprezentarii", LABEL_LENGTH),
+                                         pad_to("Representation Exponent", LABEL_LENGTH)};
+    std::string label(trim_right(in_language(static_text, lang)));
+    if (flags.is_exp_min)
+        label += " (Emin)";
+    else if (flags.is_exp_max)
+        label += " (Emax)";
+    else
+        label += " (E)";
+    return label;
+}
+
 void SUB_EXPONENT(DIALOG_RECORD& dialog) {
     const FormatTraits* f = find_format(COMUN.KIND_REAL);
     if (f == nullptr) return;
     std::string c_exp;
     DIALOG_GET_TEXT(dialog, controls_of(f->kind).exponent().edit, c_exp,
                     static_cast<std::size_t>(f->exponent_bits));
-    int exponent = static_cast<int>(word_from_bit_string(c_exp)) - f->bias;
-    if (COMUN.IS_ZERO || COMUN.IS_SUBNORMAL) exponent = f->emin;
+    const ClassFlags flags = current_class_flags();
+    const int exponent = representation_exponent(*f, c_exp, flags);
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, cut_to(std::to_string(exponent), READ_OUT_LENGTH));
-
-    static const TwoLanguageText static_text = {pad_to("Exponentul reprezentarii", LABEL_LENGTH),
-                                                pad_to("Representation Exponent", LABEL_LENGTH)};
-    std::string label(trim_right(in_language(static_text, COMUN.LANG)));
-    if (COMUN.IS_EXP_MIN)
-        label += " (Emin)";
-    else if (COMUN.IS_EXP_MAX)
-        label += " (Emax)";
-    else
-        label += " (E)";
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, label);
+    DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, representation_exponent_label(flags, COMUN.LANG));
 }
 
 } // namespace binora

@@ -30,14 +30,6 @@ Word128 significand_field(DIALOG_RECORD& dialog, const FormatControls& controls)
     return field;
 }
 
-// field / 2^bits, plus 1 with the hidden bit, in the precision of the kind; exact, as the
-// field has fewer bits than the precision.
-template <typename Real> Real significand_value(Word128 field, int bits, bool hidden) {
-    Real value = FloatTraits<Real>::ldexp(static_cast<Real>(field), -bits);
-    if (hidden) value += 1;
-    return value;
-}
-
 } // namespace
 
 void SUB_FRACTION(DIALOG_RECORD& dialog) {

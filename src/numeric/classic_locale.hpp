@@ -1,6 +1,6 @@
 #pragma once
 
-// The C library's number conversions (strtof, strtod, strtoflt128, snprintf,
+// The number conversions of the C libraries and MPFR (strtof, strtod, mpfr_strtofr, snprintf,
 // quadmath_snprintf) follow the calling thread's locale, and the window system switches the
 // process to the user's locale at start-up: under a locale whose decimal separator is a
 // comma, "1.5" would read as 1 and 1.5 would print as "1,5". Every conversion of the engine

@@ -3,7 +3,6 @@
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 
-#include <array>
 #include <initializer_list>
 #include <string>
 
@@ -44,18 +43,56 @@ bool ALLONE_EXCEPT_LAST(std::int32_t n, std::string_view bits) {
     return all_digits(n - 1, bits, '1');
 }
 
-void ISNONNUMBER(std::int32_t exponent_width, std::int32_t significand_width,
-                 std::string_view exponent_bits, std::string_view significand_bits) {
+ClassFlags class_of_fields(std::int32_t exponent_width, std::int32_t significand_width,
+                           std::string_view exponent_bits, std::string_view significand_bits) {
     const bool exponent_zeros = ALLBITS_ZERO(exponent_width, exponent_bits);
     const bool exponent_ones = ALLBITS_ONE(exponent_width, exponent_bits);
     const bool significand_zeros = ALLBITS_ZERO(significand_width, significand_bits);
-    COMUN.IS_ZERO = exponent_zeros && significand_zeros;
-    COMUN.IS_SUBNORMAL = exponent_zeros && !significand_zeros;
-    COMUN.IS_INFINITY = exponent_ones && significand_zeros;
-    COMUN.IS_NAN = exponent_ones && !significand_zeros;
-    COMUN.IS_FINITE = !exponent_ones;
-    COMUN.IS_EXP_MAX = ALLONE_EXCEPT_LAST(exponent_width, exponent_bits);
-    COMUN.IS_EXP_MIN = ALLZERO_EXCEPT_LAST(exponent_width, exponent_bits);
+    ClassFlags flags;
+    flags.is_zero = exponent_zeros && significand_zeros;
+    flags.is_subnormal = exponent_zeros && !significand_zeros;
+    flags.is_infinity = exponent_ones && significand_zeros;
+    flags.is_nan = exponent_ones && !significand_zeros;
+    flags.is_finite = !exponent_ones;
+    flags.is_exp_max = ALLONE_EXCEPT_LAST(exponent_width, exponent_bits);
+    flags.is_exp_min = ALLZERO_EXCEPT_LAST(exponent_width, exponent_bits);
+    return flags;
+}
+
+ClassFlags current_class_flags() {
+    ClassFlags flags;
+    flags.is_zero = COMUN.IS_ZERO;
+    flags.is_subnormal = COMUN.IS_SUBNORMAL;
+    flags.is_infinity = COMUN.IS_INFINITY;
+    flags.is_nan = COMUN.IS_NAN;
+    flags.is_finite = COMUN.IS_FINITE;
+    flags.is_exp_max = COMUN.IS_EXP_MAX;
+    flags.is_exp_min = COMUN.IS_EXP_MIN;
+    return flags;
+}
+
+TwoLanguageText class_texts(const ClassFlags& flags, int kind) {
+    if (flags.is_zero) return {"Zero cu semn", "Signed Zero"};
+    if (flags.is_subnormal) return {"Numar denormalizat", "Denormalized Number"};
+    if (flags.is_infinity) return {"Infinit cu semn", "Signed Infinity"};
+    if (!flags.is_nan) {
+        const std::string k = std::to_string(kind);
+        return {"Numar normalizat: Real(" + k + ")", "Normalized Number: Real(" + k + ")"};
+    }
+    return {"Non-Numar", "Not-a-Number"};
+}
+
+void ISNONNUMBER(std::int32_t exponent_width, std::int32_t significand_width,
+                 std::string_view exponent_bits, std::string_view significand_bits) {
+    const ClassFlags flags =
+        class_of_fields(exponent_width, significand_width, exponent_bits, significand_bits);
+    COMUN.IS_ZERO = flags.is_zero;
+    COMUN.IS_SUBNORMAL = flags.is_subnormal;
+    COMUN.IS_INFINITY = flags.is_infinity;
+    COMUN.IS_NAN = flags.is_nan;
+    COMUN.IS_FINITE = flags.is_finite;
+    COMUN.IS_EXP_MAX = flags.is_exp_max;
+    COMUN.IS_EXP_MIN = flags.is_exp_min;
 }
 
 void ISINFINITY_OR_NAN() {
@@ -72,19 +109,7 @@ void ISINFINITY_OR_NAN() {
 }
 
 void RETRIEVEDATATYPE() {
-    std::array<std::string, 2> text;
-    if (COMUN.IS_ZERO) {
-        text = {"Zero cu semn", "Signed Zero"};
-    } else if (COMUN.IS_SUBNORMAL) {
-        text = {"Numar denormalizat", "Denormalized Number"};
-    } else if (COMUN.IS_INFINITY) {
-        text = {"Infinit cu semn", "Signed Infinity"};
-    } else if (!COMUN.IS_NAN) {
-        const std::string kind = std::to_string(COMUN.KIND_REAL);
-        text = {"Numar normalizat: Real(" + kind + ")", "Normalized Number: Real(" + kind + ")"};
-    } else {
-        text = {"Non-Numar", "Not-a-Number"};
-    }
+    const TwoLanguageText text = class_texts(current_class_flags(), COMUN.KIND_REAL);
     COMUN.DATATYPE = {pad_to(text[0], DATATYPE_LENGTH), pad_to(text[1], DATATYPE_LENGTH)};
 }
 

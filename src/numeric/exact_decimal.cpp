@@ -2,69 +2,166 @@
 
 #include "numeric/float_traits.hpp"
 
+#include <gmpxx.h>
+
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace binora {
 
 namespace {
 
-// A natural number in base 10^9, least significant limb first.
-class BigDecimal {
-  public:
-    explicit BigDecimal(Word128 value) {
-        do {
-            limbs_.push_back(static_cast<std::uint32_t>(value % base));
-            value /= base;
-        } while (value != 0);
-    }
+// Natural numbers in base 10^9, least significant limb first: multiplying by powers of five
+// or two in this base gives the decimal digits directly, with no division of a big binary
+// number by ten.
+using Limbs = std::vector<std::uint32_t>;
 
-    // Multiplies by 2^count.
-    void shift_left(int count) {
-        for (; count >= 31; count -= 31)
-            multiply(std::uint32_t{1} << 31);
-        if (count > 0) multiply(std::uint32_t{1} << count);
-    }
+constexpr std::uint32_t BASE = 1000000000;
+constexpr int LIMB_DIGITS = 9;
 
-    // Multiplies by 5^count.
-    void multiply_by_five_to(int count) {
-        constexpr std::uint32_t five_to_13 = 1220703125;
-        for (; count >= 13; count -= 13)
-            multiply(five_to_13);
-        std::uint32_t rest = 1;
-        for (; count > 0; --count)
-            rest *= 5;
-        multiply(rest);
-    }
+Limbs limbs_of(Word128 value) {
+    Limbs limbs;
+    do {
+        limbs.push_back(static_cast<std::uint32_t>(value % BASE));
+        value /= BASE;
+    } while (value != 0);
+    return limbs;
+}
 
-    std::string digits() const {
-        std::string text = std::to_string(limbs_.back());
-        char limb[16];
-        for (auto it = limbs_.rbegin() + 1; it != limbs_.rend(); ++it) {
-            std::snprintf(limb, sizeof limb, "%09u", *it);
-            text += limb;
+void multiply(Limbs& number, std::uint32_t factor) {
+    std::uint64_t carry = 0;
+    for (auto& limb : number) {
+        const std::uint64_t product = std::uint64_t{limb} * factor + carry;
+        limb = static_cast<std::uint32_t>(product % BASE);
+        carry = product / BASE;
+    }
+    for (; carry != 0; carry /= BASE)
+        number.push_back(static_cast<std::uint32_t>(carry % BASE));
+}
+
+// a * b, schoolbook: `a` holds the few limbs of a significand, so this is linear in `b`.
+Limbs multiply(const Limbs& a, const Limbs& b) {
+    Limbs product(a.size() + b.size(), 0);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        std::uint64_t carry = 0;
+        for (std::size_t j = 0; j < b.size(); ++j) {
+            const std::uint64_t sum = product[i + j] + std::uint64_t{a[i]} * b[j] + carry;
+            product[i + j] = static_cast<std::uint32_t>(sum % BASE);
+            carry = sum / BASE;
         }
-        return text;
+        product[i + b.size()] = static_cast<std::uint32_t>(carry);
+    }
+    while (product.size() > 1 && product.back() == 0)
+        product.pop_back();
+    return product;
+}
+
+// The powers base^(step * i), i = 0 ... count - 1, of a small base whose step-th power is
+// below 2^32, built once.
+class PowerTable {
+  public:
+    PowerTable(std::uint32_t base, int step, int count) : base_(base), step_(step) {
+        std::uint32_t factor = 1;
+        for (int i = 0; i < step; ++i)
+            factor *= base;
+        powers_.push_back({1});
+        for (int i = 1; i < count; ++i) {
+            powers_.push_back(powers_.back());
+            multiply(powers_.back(), factor);
+        }
+    }
+
+    bool holds(int exponent) const {
+        return static_cast<std::size_t>(exponent / step_) < powers_.size();
+    }
+
+    // number * base^exponent, for an exponent the table holds.
+    Limbs times_power(Word128 number, int exponent) const {
+        Limbs product = limbs_of(number);
+        std::uint32_t rest = 1;
+        for (int i = 0; i < exponent % step_; ++i)
+            rest *= base_;
+        multiply(product, rest);
+        return multiply(product, powers_[static_cast<std::size_t>(exponent / step_)]);
     }
 
   private:
-    static constexpr std::uint32_t base = 1000000000;
-
-    void multiply(std::uint32_t factor) {
-        std::uint64_t carry = 0;
-        for (auto& limb : limbs_) {
-            const std::uint64_t product = std::uint64_t{limb} * factor + carry;
-            limb = static_cast<std::uint32_t>(product % base);
-            carry = product / base;
-        }
-        for (; carry != 0; carry /= base)
-            limbs_.push_back(static_cast<std::uint32_t>(carry % base));
-    }
-
-    std::vector<std::uint32_t> limbs_;
+    std::uint32_t base_;
+    int step_;
+    std::vector<Limbs> powers_;
 };
+
+// Up to 5^1078 and 2^991 (steps of 5^13 and 2^31): every binary32 and binary64 value.
+const PowerTable& fives() {
+    static const PowerTable table(5, 13, 83);
+    return table;
+}
+const PowerTable& twos() {
+    static const PowerTable table(2, 31, 32);
+    return table;
+}
+
+// Writes the nine digits of a limb, leading zeros included, at `out`.
+void write_limb(std::uint32_t limb, char* out) {
+    static constexpr char pairs[] = "00010203040506070809101112131415161718192021222324252627282930"
+                                    "31323334353637383940414243444546474849505152535455565758596061"
+                                    "62636465666768697071727374757677787980818283848586878889909192"
+                                    "93949596979899";
+    out[0] = static_cast<char>('0' + limb / 100000000);
+    std::uint32_t rest = limb % 100000000;
+    for (int i = 8; i > 1; i -= 2) {
+        const std::uint32_t pair = rest % 100;
+        rest /= 100;
+        out[i] = pairs[2 * pair + 1];
+        out[i - 1] = pairs[2 * pair];
+    }
+}
+
+// Appends the decimal digits of `number`, without leading zeros.
+void append_digits(std::string& text, const Limbs& number) {
+    char top[LIMB_DIGITS + 1];
+    char* const top_end = std::to_chars(top, top + sizeof top, number.back()).ptr;
+    text.append(top, static_cast<std::size_t>(top_end - top));
+    std::size_t at = text.size();
+    text.resize(at + LIMB_DIGITS * (number.size() - 1));
+    for (auto limb = number.rbegin() + 1; limb != number.rend(); ++limb, at += LIMB_DIGITS)
+        write_limb(*limb, text.data() + at);
+}
+
+// The same with GMP, whose subquadratic multiplication and conversion pay for the powers
+// beyond the tables (binary128 numbers far from 1): 5^16494 costs a tenth of the base 10^9
+// way there.
+void append_digits_with_gmp(std::string& text, Word128 significand, int exponent2) {
+    const std::uint64_t halves[2] = {static_cast<std::uint64_t>(significand),
+                                     static_cast<std::uint64_t>(significand >> 64)};
+    mpz_class number;
+    mpz_import(number.get_mpz_t(), 2, -1, sizeof halves[0], 0, 0, halves);
+    if (exponent2 >= 0) {
+        number <<= static_cast<mp_bitcnt_t>(exponent2);
+    } else {
+        mpz_class power;
+        mpz_ui_pow_ui(power.get_mpz_t(), 5, static_cast<unsigned long>(-exponent2));
+        number *= power;
+    }
+    const std::size_t at = text.size();
+    text.resize(at + mpz_sizeinbase(number.get_mpz_t(), 10) + 1); // may be one digit too many
+    mpz_get_str(text.data() + at, 10, number.get_mpz_t());
+    text.resize(at + std::strlen(text.data() + at));
+}
+
+// Appends the digits of significand * 2^exponent2, or for a negative exponent those of
+// significand * 5^-exponent2, which are the digits of significand * 2^exponent2 * 10^-exponent2.
+void append_scaled_digits(std::string& text, Word128 significand, int exponent2) {
+    const PowerTable& table = exponent2 < 0 ? fives() : twos();
+    const int power = exponent2 < 0 ? -exponent2 : exponent2;
+    if (table.holds(power))
+        append_digits(text, table.times_power(significand, power));
+    else
+        append_digits_with_gmp(text, significand, exponent2);
+}
 
 // The value of a storage word of format `f`.
 std::string exact_decimal_of_word(Word128 word, const FormatTraits& f) {
@@ -85,22 +182,26 @@ std::string exact_decimal_of_word(Word128 word, const FormatTraits& f) {
 } // namespace
 
 std::string exact_decimal(bool negative, Word128 significand, int exponent2) {
-    BigDecimal number(significand);
-    const int fraction_digits = exponent2 < 0 ? -exponent2 : 0;
-    if (exponent2 >= 0)
-        number.shift_left(exponent2);
-    else
-        number.multiply_by_five_to(fraction_digits); // m / 2^k = m * 5^k / 10^k
-    std::string digits = number.digits();
-    const auto point_from_right = static_cast<std::size_t>(fraction_digits);
-    if (digits.size() <= point_from_right)
-        digits.insert(0, point_from_right + 1 - digits.size(), '0');
-    std::string integer = digits.substr(0, digits.size() - point_from_right);
-    std::string fraction = digits.substr(digits.size() - point_from_right);
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    std::string text = negative ? "-" : "";
-    text += integer;
-    if (!fraction.empty()) text += "." + fraction;
+    // m * 2^-k = m * 5^k / 10^k: the digits of m * 5^k with the point k places from the right.
+    const auto fraction_digits = static_cast<std::size_t>(exponent2 < 0 ? -exponent2 : 0);
+    // At most 35 digits of the significand and 0.7 per power of five or 0.31 per power of
+    // two, then a sign, "0." or a point: one allocation.
+    const auto power = static_cast<std::size_t>(exponent2 < 0 ? -exponent2 : exponent2);
+    const std::size_t most_digits = 36 + (exponent2 < 0 ? power * 7 / 10 : power * 31 / 100);
+    std::string text;
+    text.reserve(std::max(most_digits, fraction_digits) + 3);
+    if (negative) text += '-';
+    const std::size_t start = text.size();
+    append_scaled_digits(text, significand, exponent2);
+    if (fraction_digits == 0) return text;
+    const std::size_t digits = text.size() - start;
+    if (digits <= fraction_digits) {
+        text.insert(start, fraction_digits - digits + 2, '0'); // "0." and the leading zeros
+        text[start + 1] = '.';
+    } else
+        text.insert(text.size() - fraction_digits, 1, '.');
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
     return text;
 }
 

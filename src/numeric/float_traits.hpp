@@ -7,13 +7,14 @@
 // exact except `from_c_text`, which rounds once, to nearest with ties to even.
 
 #include "model/format_traits.hpp"
+#include "numeric/from_c_text.hpp"
 #include "numeric/storage_word.hpp"
 
 #include <quadmath.h>
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
+#include <string_view>
 
 namespace binora {
 
@@ -39,7 +40,7 @@ template <> struct FloatTraits<float> {
     static float ldexp(float x, int e) { return std::ldexp(x, e); }
     static float next_after(float x, float toward) { return std::nextafter(x, toward); }
     // A number in the C library's syntax (checked beforehand), read directly into binary32.
-    static float from_c_text(const char* text) { return std::strtof(text, nullptr); }
+    static float from_c_text(std::string_view text) { return binary32_from_c_text(text); }
 };
 
 template <> struct FloatTraits<double> {
@@ -60,7 +61,7 @@ template <> struct FloatTraits<double> {
     }
     static double ldexp(double x, int e) { return std::ldexp(x, e); }
     static double next_after(double x, double toward) { return std::nextafter(x, toward); }
-    static double from_c_text(const char* text) { return std::strtod(text, nullptr); }
+    static double from_c_text(std::string_view text) { return binary64_from_c_text(text); }
 };
 
 template <> struct FloatTraits<__float128> {
@@ -81,7 +82,7 @@ template <> struct FloatTraits<__float128> {
     }
     static __float128 ldexp(__float128 x, int e) { return scalbnq(x, e); }
     static __float128 next_after(__float128 x, __float128 toward) { return nextafterq(x, toward); }
-    static __float128 from_c_text(const char* text) { return strtoflt128(text, nullptr); }
+    static __float128 from_c_text(std::string_view text) { return binary128_from_c_text(text); }
 };
 
 } // namespace binora

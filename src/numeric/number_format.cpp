@@ -4,8 +4,9 @@
 
 #include <quadmath.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace binora {
@@ -30,19 +31,18 @@ const KindForms& forms_of(int kind) {
     std::abort(); // a caller broke its contract: kinds are 4, 8 or 16
 }
 
-// "d.ddd...e+x" of a finite, non-negative value, from the C library.
-std::string c_exponent_text(double magnitude, int digits) {
-    std::string text(static_cast<std::size_t>(digits) + 32, '\0');
-    const int length = std::snprintf(text.data(), text.size(), "%.*e", digits, magnitude);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+// Writes "d.ddd...e+x" of a finite, non-negative value, rounded to nearest with `digits`
+// digits after the point, at `first` (room for `digits` + 32 characters) and returns its end.
+// std::to_chars is exact at any precision and does not look at the locale.
+char* c_exponent_text(double magnitude, int digits, char* first, char* last) {
+    return std::to_chars(first, last, magnitude, std::chars_format::scientific, digits).ptr;
 }
 
-std::string c_exponent_text(__float128 magnitude, int digits) {
-    std::string text(static_cast<std::size_t>(digits) + 32, '\0');
-    const int length = quadmath_snprintf(text.data(), text.size(), "%.*Qe", digits, magnitude);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+char* c_exponent_text(__float128 magnitude, int digits, char* first, char* last) {
+    const ClassicLocaleScope classic;
+    const int length = quadmath_snprintf(first, static_cast<std::size_t>(last - first), "%.*Qe",
+                                         digits, magnitude);
+    return first + length;
 }
 
 std::string right_justified(std::string text, int width) {
@@ -56,15 +56,41 @@ std::string sign_text(bool negative, const NumberForm& form) {
     return form.plus_sign ? "+" : "";
 }
 
-// Rewrites the C library's "d.ddde+x" into the form's exponent letter and digit count.
-std::string finite_text(bool negative, const std::string& c_text, const NumberForm& form) {
-    const std::size_t e = c_text.find('e');
-    const long exponent = std::strtol(c_text.c_str() + e + 1, nullptr, 10);
-    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
-    const auto minimum = static_cast<std::size_t>(form.exponent_digits);
-    if (digits.size() < minimum) digits.insert(0, minimum - digits.size(), '0');
-    return sign_text(negative, form) + c_text.substr(0, e) + form.exponent_letter +
-           (exponent < 0 ? '-' : '+') + digits;
+// The form of a finite value: the C text rewritten with the form's exponent letter and digit
+// count, right-justified; built in place in the one string it returns.
+template <typename CReal>
+std::string finite_text(CReal magnitude, bool negative, const NumberForm& form) {
+    const auto width = static_cast<std::size_t>(form.width);
+    const auto room = static_cast<std::size_t>(form.digits) + 32;
+    std::string text;
+    text.reserve(std::max(width, room));
+    text.resize(room);
+    char* const first = text.data();
+    char* at = first;
+    if (negative || form.plus_sign) *at++ = negative ? '-' : '+';
+    char* const end = c_exponent_text(magnitude, form.digits, at, first + room);
+    char* const letter = std::find(at, end, 'e');
+    int exponent = 0;
+    std::from_chars(letter + 2, end, exponent);
+    at = letter;
+    *at++ = form.exponent_letter;
+    *at++ = letter[1]; // the exponent's sign
+    char exponent_text[16];
+    const char* const exponent_end =
+        std::to_chars(exponent_text, exponent_text + sizeof exponent_text, exponent).ptr;
+    const auto exponent_length = static_cast<int>(exponent_end - exponent_text);
+    for (int pad = exponent_length; pad < form.exponent_digits; ++pad)
+        *at++ = '0';
+    at = std::copy(static_cast<const char*>(exponent_text), exponent_end, at);
+
+    const auto length = static_cast<std::size_t>(at - first);
+    text.resize(length);
+    if (length < width) {
+        text.resize(width);
+        std::copy_backward(first, first + length, first + width);
+        std::fill(first, first + (width - length), ' ');
+    }
+    return text;
 }
 
 template <typename Real, typename CReal>
@@ -72,10 +98,8 @@ std::string format_any(Real value, bool is_nan, bool is_infinite, bool negative,
                        const NumberForm& form) {
     if (is_nan) return right_justified("NaN", form.width);
     if (is_infinite) return right_justified(sign_text(negative, form) + "Infinity", form.width);
-    const ClassicLocaleScope classic;
     const Real magnitude = negative ? -value : value;
-    const std::string c_text = c_exponent_text(static_cast<CReal>(magnitude), form.digits);
-    return right_justified(finite_text(negative, c_text, form), form.width);
+    return finite_text(static_cast<CReal>(magnitude), negative, form);
 }
 
 } // namespace

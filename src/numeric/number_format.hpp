@@ -5,11 +5,12 @@
 // A form writes one digit before the decimal point (nonzero unless the value is zero), the
 // point, `digits` digits after it, the exponent letter, the exponent sign and the decimal
 // exponent zero-padded to `exponent_digits`; an exponent that needs more digits gets them
-// and keeps its letter. The digits are the value correctly rounded to nearest (the C
-// library's conversions, which are exact). A negative value, negative zero included, gets
-// "-"; with `plus_sign` every other value gets "+". An infinity is written "Infinity" with
-// its sign ("+" only with `plus_sign`), a NaN "NaN" without sign. The text is right-justified
-// in `width` characters; a text longer than `width` is returned whole, never cut.
+// and keeps its letter. The digits are the value correctly rounded to nearest, ties to even
+// (std::to_chars for binary32 and binary64, libquadmath for binary128: both exact). A
+// negative value, negative zero included, gets "-"; with `plus_sign` every other value gets
+// "+". An infinity is written "Infinity" with its sign ("+" only with `plus_sign`), a NaN
+// "NaN" without sign. The text is right-justified in `width` characters; a text longer than
+// `width` is returned whole, never cut.
 //
 // The forms in use, by name:
 //   significand_form(4)  "(1pE14.7)"   w 14, d 7,  E, 2    1.5 -> " 1.5000000E+00"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack into a temporary directory and inspects it: its
 # control file (name, version, section, maintainer, description, and the runtime
-# dependencies that dpkg-shlibdeps found: the Qt 6 libraries, libquadmath, libstdc++, the C
-# library); its contents, which are what `cmake --install` installs, under /usr, and the
-# Debian changelog and lintian overrides besides; a machine-readable copyright file whose
-# stanzas name both licences and paths of the source tree; and lintian, which must report
-# no error and no warning. Skipped, with the reason, when the Debian tools are not installed
-# (Debian: dpkg-dev, file, lintian; test.sh installs them).
+# dependencies that dpkg-shlibdeps found: the Qt 6 libraries, libquadmath, MPFR, GMP,
+# libstdc++, the C library); its contents, which are what `cmake --install` installs, under
+# /usr, and the Debian changelog and lintian overrides besides; a machine-readable copyright
+# file whose stanzas name both licences and paths of the source tree; and lintian, which must
+# report no error and no warning. Skipped, with the reason, when the Debian tools are not
+# installed (Debian: dpkg-dev, file, lintian; test.sh installs them).
 # Usage: deb_package_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
@@ -38,7 +38,8 @@ grep -q 'IEEE 754' <<<"$(field Description)" || fail "Description: $(field Descr
 # Every library the programs load at run time comes from a dependency.
 depends=$(field Depends)
 names=$(sed 's/ *([^)]*)//g; s/ *| */\n/g; s/, */\n/g' <<<"$depends")
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libquadmath0 libstdc++6 libc6; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libquadmath0 libmpfr6 libgmp10 libstdc++6 \
+               libc6; do
   grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 

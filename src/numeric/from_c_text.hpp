@@ -1,0 +1,28 @@
+#pragma once
+
+// Decimal numbers in the C library's syntax, already checked, rounded once to nearest with
+// ties to even into binary32, binary64 or binary128.
+//
+// Syntax: an optional "-", digits with an optional point (at least one digit), an optional
+// exponent part: the letter "e" or "E" and an optionally signed integer. Any length of text
+// is read in time about proportional to its length. A magnitude that rounds above the largest
+// finite number gives an infinity of its sign; one that rounds below the smallest subnormal
+// number gives a zero of its sign.
+
+#include <string_view>
+
+namespace binora {
+
+// std::from_chars, which rounds correctly and does not look at the locale; the rare texts it
+// reports as out of range (an overflow or an underflow to zero) are settled by strtof and
+// strtod.
+float binary32_from_c_text(std::string_view c_text);
+double binary64_from_c_text(std::string_view c_text);
+
+// MPFR, correctly rounded by construction: the text is rounded once to 113 bits in
+// binary128's exponent range, and a result below the smallest normal number is rounded
+// again to the subnormal precision with MPFR's record of the first rounding, so that the two
+// roundings make one.
+__float128 binary128_from_c_text(std::string_view c_text);
+
+} // namespace binora
