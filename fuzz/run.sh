@@ -12,7 +12,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 install_packages "${window_packages[@]}" "${fuzz_packages[@]}"
 seconds=${1:-600}
 build=${BINORA_FUZZ_DIR:-$top/build-fuzz}
-targets=(decimal_reader_fuzz value_edit_fuzz bit_edit_fuzz cli_lines_fuzz)
+targets=(decimal_reader_fuzz value_edit_fuzz bit_edit_fuzz session_fuzz cli_lines_fuzz)
 
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DBINORA_FUZZ=ON \
   -DBINORA_TESTS=OFF -DBINORA_BENCHMARKS=OFF -DBINORA_WERROR=ON >/dev/null

@@ -35,10 +35,12 @@ SaveFileRequest summary_file_request() {
 void SAVE_TO_FILE(DIALOG_RECORD&, int, int) {
     const std::optional<std::string> path = choose_save_file(summary_file_request());
     if (!path) return;
-    // The path is in the file system's encoding; the boxes show code-page texts.
+    // The path is in the file system's encoding (so is a path a failure names); the boxes
+    // show code-page texts.
     const std::string shown_path = cp1252_from_utf8(*path);
     if (const auto failure = replace_file_contents(*path, summary_file_contents(COMUN.LANG))) {
-        message_box("The summary could not be saved to \"" + shown_path + "\": " + *failure + ".",
+        message_box("The summary could not be saved to \"" + shown_path +
+                        "\": " + cp1252_from_utf8(*failure) + ".",
                     "Error", MessageIcon::Error);
         return;
     }

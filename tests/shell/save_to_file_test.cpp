@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -309,6 +311,27 @@ TEST_F(SaveToFile, ReadOnlyFileIsReportedAndLeftUntouched) {
     EXPECT_TRUE(testing::same_bytes(old_contents, testing::read_bytes(*answer)));
     EXPECT_EQ(fs::status(*answer).permissions(), fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(folder_entries(), std::set<std::string>{"locked.txt"});
+}
+
+TEST_F(SaveToFile, FailureHalfwayThroughAnInPlaceWriteBringsTheOldContentBack) {
+    // A second name makes the save write the file in place; a file-size limit stops the write
+    // part of the way, as a full disk would.
+    answer = path_of("linked.txt");
+    write_file(*answer, "old");
+    fs::create_hard_link(*answer, folder / "second-name.txt");
+    struct rlimit previous {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = previous;
+    small.rlim_cur = 100; // the summary is about 900 bytes
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    click_save();
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previous_handler);
+    expect_error_box_naming(*answer, "File too large"); // and no confirmation
+    EXPECT_TRUE(testing::same_bytes("old", testing::read_bytes(*answer)));
+    EXPECT_TRUE(testing::same_bytes("old", testing::read_bytes(path_of("second-name.txt"))));
+    EXPECT_EQ(folder_entries(), (std::set<std::string>{"linked.txt", "second-name.txt"}));
 }
 
 TEST_F(SaveToFile, VanishedFolderIsReported) {

@@ -5,6 +5,7 @@
 #include "dialog/qt/dialog_widget.hpp"
 #include "dialog/qt/platform_dialogs.hpp"
 #include "dialog/qt/qt_dialog_window.hpp"
+#include "dialog/qt/standard_icon_cache.hpp"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -87,6 +88,7 @@ void install_qt_dialog_layer() {
     set_message_box_handler(show_qt_message_box);
     set_save_file_handler(choose_save_file_with_qt);
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    cache_standard_icons();
 }
 
 } // namespace binora

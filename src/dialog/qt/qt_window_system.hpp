@@ -29,9 +29,9 @@ class QtWindowSystem final : public WindowSystem {
     std::optional<int> pending_quit_;
 };
 
-// Installs the Qt window system, the message-box handler and the save-file handler, and
-// leaves ending the program to the layer (closing the last window does not quit). Call once
-// a QApplication exists.
+// Installs the Qt window system, the message-box handler and the save-file handler, leaves
+// ending the program to the layer (closing the last window does not quit) and has the style
+// make each standard icon once (standard_icon_cache.hpp). Call once a QApplication exists.
 void install_qt_dialog_layer();
 
 } // namespace binora

@@ -1,0 +1,476 @@
+// Whole user sessions on the main dialog without its window: the bytes are a sequence of user
+// actions over every control a user can touch: typing, pasting, replacing and deleting text
+// at any caret position in the value edit and the bit edits of the current kind, entering a
+// bit edit, every kind, scope and language radio, the bulk and flip buttons, the Binary check
+// box, the parameter rows, About and Info (closed with OK, Enter or Escape) and the summary
+// (opened, saved or cancelled, closed). After every action it checks what must always hold:
+// - exactly the current kind's bit edits are enabled, and each holds only "0", "1" and
+//   blanks, never more characters than its field;
+// - while X is the value rebuilt from the bit edits (from entering or editing a bit edit
+//   until the value, the kind or the bits change otherwise): its storage word is the edits'
+//   bits, the value edit shows X in its canonical form (binary64's reads back as X), the
+//   class text is the class of those bits in the current language, and the parameter list
+//   is enabled exactly when X is finite;
+// - after 0's, 1's or 0 <--> 1 the class, the neighbour and the cursor read-outs are empty
+//   and the Binary box unchecked (0's and 1's also show X as "0");
+// - the file dialog asks to create exactly a file that does not exist yet; a save confirms
+//   with the chosen path, and the file holds the summary in the current language and
+//   nothing of an older file; a cancelled save shows nothing.
+//
+// The program is started once; each input starts from a snapshot of the shared state and of
+// both dialog records taken right after start-up, which keeps the target fast.
+//
+// Input: actions, each an opcode byte (mod 8) and its operands:
+//   0 type, 1 paste, 2 replace the text: edit byte, caret byte, length byte n, n text bytes
+//   3 backspace: edit byte, caret byte, count byte (1 to 8 presses)
+//   4 enter a bit edit: edit byte, caret byte
+//   5 click: control byte (mod the clickable controls), answer byte (how About or Info is
+//     closed: OK, Enter or Escape)
+//   6 select a parameter row: row byte (mod 6)
+//   7 summary, while it is open: action byte (mod 5): save to a new file, save over an older
+//     and longer file, save cancelled, close with Enter, close with Escape
+// An edit byte picks the value edit or a bit edit of the current kind (mod their count), a
+// caret byte a position in the edit's text (mod its length + 1). Missing operands read 0.
+
+#include "bitedit/bit_fields.hpp"
+#include "bitedit/format_controls.hpp"
+#include "cli/current_value.hpp"
+#include "cli/headless_program.hpp"
+#include "cli/shown_text.hpp"
+#include "dialog/dialog_events.hpp"
+#include "dialog/dialog_operations.hpp"
+#include "dialog/dialog_template.hpp"
+#include "dialog/dialog_window.hpp"
+#include "dialog/file_chooser.hpp"
+#include "dialog/message_box.hpp"
+#include "dialog/user_input.hpp"
+#include "fuzz_check.hpp"
+#include "model/comun.hpp"
+#include "model/fixed_text.hpp"
+#include "model/format_traits.hpp"
+#include "null_stream.hpp"
+#include "numeric/decimal_reader.hpp"
+#include "numeric/number_format.hpp"
+#include "numeric/storage_word.hpp"
+#include "resources/resource.hpp"
+#include "shell/binora_globals.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using binora::fuzz::check;
+namespace b = binora;
+
+// How a modal dialog is closed: its OK button, Escape, or Enter.
+enum class Closing { ok, escape, enter };
+
+// A window that shows nothing: the About, Info and summary dialogs open and close through
+// the dialog layer as on the screen, and a modal run is closed at once as the input chose.
+class SilentWindow : public b::DialogWindow {
+  public:
+    SilentWindow(b::DIALOG_RECORD& record, const Closing& closing, bool& ended)
+        : record_(record), closing_(closing), ended_(ended) {}
+    void set_caption(const std::string&) override {}
+    void push_control(const b::ControlRecord&) override {}
+    void read_control(b::ControlRecord&) override {}
+    void show(int) override {}
+    void run_modal() override {
+        ended_ = false;
+        switch (closing_) {
+        case Closing::ok:
+            b::dialog_command(record_, b::IDOK);
+            break;
+        case Closing::escape:
+            b::user_escape(record_);
+            break;
+        case Closing::enter:
+            b::user_enter(record_);
+            break;
+        }
+    }
+    void end_modal() override { ended_ = true; }
+    void set_window_icon(int) override {}
+    void set_control_image(int, int) override {}
+
+  private:
+    b::DIALOG_RECORD& record_;
+    const Closing& closing_;
+    bool& ended_;
+};
+
+class SilentWindowSystem : public b::WindowSystem {
+  public:
+    std::unique_ptr<b::DialogWindow> create_window(b::DIALOG_RECORD& record, b::DialogWindow*,
+                                                   bool) override {
+        return std::make_unique<SilentWindow>(record, closing, modal_ended);
+    }
+    int run_message_loop() override { return 0; }
+    void post_quit(int) override {}
+
+    Closing closing = Closing::ok;
+    bool modal_ended = false; // the last modal run was ended by its closing command
+};
+
+// The class text of a bit pattern, in both languages.
+struct ClassText {
+    const char* romanian;
+    const char* english;
+};
+
+std::string expected_class_text(const b::FormatTraits& format, const std::string& bits, int lang) {
+    const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
+    const std::string exponent = bits.substr(1, exponent_bits);
+    const bool significand_zero = bits.find('1', 1 + exponent_bits) == std::string::npos;
+    const bool exponent_ones = exponent.find('0') == std::string::npos;
+    const bool exponent_zeros = exponent.find('1') == std::string::npos;
+    const std::string kind = std::to_string(format.kind);
+    ClassText text{"Non-Numar", "Not-a-Number"};
+    std::string normal_ro = "Numar normalizat: Real(" + kind + ")";
+    std::string normal_en = "Normalized Number: Real(" + kind + ")";
+    if (exponent_ones && significand_zero)
+        text = {"Infinit cu semn", "Signed Infinity"};
+    else if (exponent_zeros && significand_zero)
+        text = {"Zero cu semn", "Signed Zero"};
+    else if (exponent_zeros)
+        text = {"Numar denormalizat", "Denormalized Number"};
+    else if (!exponent_ones)
+        text = {normal_ro.c_str(), normal_en.c_str()};
+    return lang == b::LANG_ENGLISH ? text.english : text.romanian;
+}
+
+std::string canonical_text(int kind) {
+    const b::NumberForm form = b::kind_form(kind, true);
+    std::string text;
+    if (kind == 4) text = b::format_number(b::COMUN.X4, form);
+    if (kind == 8) text = b::format_number(b::COMUN.X8, form);
+    if (kind == 16) text = b::format_number(b::COMUN.X16, form);
+    return std::string(b::trim_left(text));
+}
+
+// What a user's actions may change in a dialog record, kept to bring it back.
+struct RecordSnapshot {
+    std::vector<b::ControlRecord> controls;
+    std::string caption;
+    bool caption_set = false;
+    int return_value = 1;
+
+    static RecordSnapshot of(const b::DIALOG_RECORD& record) {
+        return {record.controls, record.caption, record.caption_set, record.return_value};
+    }
+    void restore(b::DIALOG_RECORD& record) const {
+        record.controls = controls;
+        record.caption = caption;
+        record.caption_set = caption_set;
+        record.return_value = return_value;
+        record.dirty = false;
+    }
+};
+
+class Session {
+  public:
+    Session() : program_(b::LANG_ROMANIAN, messages_) {
+        check(program_.started(), "the program starts");
+        b::set_window_system(&windows_);
+        b::set_message_box_handler([this](const b::MessageBoxRequest& request) {
+            check(!request.text.empty() && !request.caption.empty(), "a box says something");
+            last_box_ = request;
+            ++boxes_;
+        });
+        std::error_code ignored;
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "binora-session-fuzz-XXXXXX").string();
+        check(::mkdtemp(pattern.data()) != nullptr, "a folder for saved files");
+        save_folder_ = pattern;
+        save_path_ = save_folder_ + "/summary.txt";
+        b::set_save_file_handler(
+            [this](const b::SaveFileRequest& request) { return choose_file(request); });
+        start_ = b::COMUN;
+        main_start_ = RecordSnapshot::of(main());
+        summary_start_ = RecordSnapshot::of(summary());
+    }
+
+    ~Session() {
+        std::error_code ignored;
+        std::filesystem::remove_all(save_folder_, ignored);
+    }
+
+    // Back to the state right after start-up.
+    void reset() {
+        if (summary().window) b::DIALOG_EXIT(summary());
+        b::COMUN = start_;
+        main_start_.restore(main());
+        summary_start_.restore(summary());
+        rebuilt_ = false;
+    }
+
+    void run(const std::uint8_t* data, std::size_t size) {
+        Input input{data, size};
+        while (!input.done()) {
+            act(input);
+            check_state();
+        }
+    }
+
+  private:
+    struct Input {
+        const std::uint8_t* data;
+        std::size_t size;
+        std::size_t at = 0;
+        bool done() const { return at >= size; }
+        std::uint8_t byte() { return at < size ? data[at++] : 0; }
+        std::string_view text(std::size_t length) {
+            const std::size_t n = std::min(length, size - std::min(at, size));
+            const std::string_view t(reinterpret_cast<const char*>(data + at), n);
+            at += n;
+            return t;
+        }
+    };
+
+    static b::DIALOG_RECORD& main() { return b::BINORAGLOBALS.MAIN_DIALOG; }
+    static b::DIALOG_RECORD& summary() { return b::BINORAGLOBALS.SUMMARY_DIALOG; }
+    static const b::FormatTraits& format() { return b::format_of(b::COMUN.KIND_REAL); }
+
+    // The value edit or a bit edit of the current kind, with the caret placed.
+    int pick_edit(Input& input) {
+        const auto fields = b::controls_of(b::COMUN.KIND_REAL).fields();
+        const std::size_t pick = input.byte() % (fields.size() + 1);
+        const int edit = pick == 0 ? b::IDC_VALUE_X : fields[pick - 1].edit;
+        const std::size_t length = find_control(main(), edit)->text.size();
+        b::user_set_caret(main(), edit, static_cast<int>(input.byte() % (length + 1)));
+        return edit;
+    }
+
+    // Whether typing `text` into `edit` changes it at least once: a number-only edit refuses
+    // keys other than digits.
+    static bool takes_a_key(int edit, std::string_view text) {
+        const auto* source = find_control(main(), edit)->source;
+        if ((source->style & b::STYLE_NUMBER) == 0) return !text.empty();
+        return text.find_first_of("0123456789") != std::string_view::npos;
+    }
+
+    // After a change event of `edit`: a bit edit rebuilds X from the bits; a change of the
+    // value edit leaves the read-outs of the old X cleared.
+    void changed(int edit) { rebuilt_ = edit != b::IDC_VALUE_X; }
+
+    void act(Input& input) {
+        const int action = input.byte() % 8;
+        switch (action) {
+        case 0:
+        case 1:
+        case 2: {
+            const int edit = pick_edit(input);
+            const std::string_view text = input.text(input.byte());
+            const bool done = action == 0   ? b::user_type(main(), edit, text)
+                              : action == 1 ? b::user_paste(main(), edit, text)
+                                            : b::user_replace_text(main(), edit, text);
+            check(done, "an enabled edit takes text");
+            if (action != 0 || takes_a_key(edit, text)) changed(edit);
+            break;
+        }
+        case 3: {
+            const int edit = pick_edit(input);
+            const bool raises = find_control(main(), edit)->caret > 0;
+            const int presses = input.byte() % 8 + 1;
+            for (int i = 0; i < presses; ++i)
+                check(b::user_backspace(main(), edit), "an enabled edit takes Backspace");
+            if (raises) changed(edit);
+            break;
+        }
+        case 4: {
+            const auto fields = b::controls_of(b::COMUN.KIND_REAL).fields();
+            const int edit = fields[input.byte() % fields.size()].edit;
+            const std::size_t length = find_control(main(), edit)->text.size();
+            b::user_set_caret(main(), edit, static_cast<int>(input.byte() % (length + 1)));
+            check(b::user_focus(main(), edit), "a bit edit of the kind can be entered");
+            rebuilt_ = true;
+            break;
+        }
+        case 5: {
+            const std::uint8_t control = input.byte();
+            click(control, input.byte());
+            break;
+        }
+        case 6: {
+            const int row = input.byte() % 6 + 1;
+            bool enabled = false;
+            b::DIALOG_GET_FLAG(main(), b::IDC_PARAM_LIST, enabled, b::PROP_ENABLED);
+            check(b::user_select_row(main(), b::IDC_PARAM_LIST, row) == enabled,
+                  "a row can be selected exactly while the list is enabled");
+            break;
+        }
+        default:
+            summary_action(input.byte());
+            break;
+        }
+    }
+
+    void click(std::uint8_t control, std::uint8_t answer) {
+        constexpr int clickable[] = {
+            b::IDC_KIND32,        b::IDC_KIND64,    b::IDC_KIND128,    b::IDC_ALL_FIELDS,
+            b::IDC_CURRENT_FIELD, b::IDC_LANG_RO,   b::IDC_LANG_EN,    b::IDC_ZEROS,
+            b::IDC_ONES,          b::IDC_FLIP,      b::IDC_BINARY_XPM, b::IDC_ABOUT,
+            b::IDC_HELP_PARAM,    b::IDC_HELP_REPR,
+        };
+        const int id = clickable[control % std::size(clickable)];
+        windows_.closing = static_cast<Closing>(answer % 3);
+        windows_.modal_ended = false;
+        const bool binary_box = id == b::IDC_BINARY_XPM;
+        bool enabled = true;
+        if (binary_box) b::DIALOG_GET_FLAG(main(), id, enabled, b::PROP_ENABLED);
+        check(b::user_click(main(), id) == enabled, "an enabled control can be clicked");
+        const bool keeps_x = id == b::IDC_ALL_FIELDS || id == b::IDC_CURRENT_FIELD ||
+                             id == b::IDC_LANG_RO || id == b::IDC_LANG_EN || binary_box ||
+                             id == b::IDC_ABOUT || id == b::IDC_HELP_PARAM ||
+                             id == b::IDC_HELP_REPR;
+        if (!keeps_x) rebuilt_ = false;
+        if (id == b::IDC_ABOUT || id == b::IDC_HELP_PARAM)
+            check(windows_.modal_ended, "OK, Escape and Enter close About and Info");
+        if (id == b::IDC_HELP_REPR) check(summary().window != nullptr, "the summary is open");
+        if (id == b::IDC_ZEROS || id == b::IDC_ONES || id == b::IDC_FLIP) check_read_outs_reset(id);
+    }
+
+    // After a bulk button nothing on the screen belongs to the old bits any more; X itself
+    // is rebuilt only when a bit edit is next changed or entered.
+    void check_read_outs_reset(int button) {
+        for (int id : {b::IDC_DATATYPE, b::IDC_NEAREST, b::IDC_NEAREST_LABEL, b::IDC_CURSOR_POS})
+            check(b::cli::shown_text(main(), id).empty(), "a bulk button empties the read-outs");
+        bool binary = true;
+        b::DIALOG_GET_FLAG(main(), b::IDC_BINARY_XPM, binary, b::PROP_STATE);
+        check(!binary, "a bulk button unchecks the Binary box");
+        if (button != b::IDC_FLIP)
+            check(b::cli::shown_text(main(), b::IDC_VALUE_X) == "0", "0's and 1's show X as 0");
+    }
+
+    // The file dialog as its user answers it: the chosen file, Yes to the question whether
+    // to create it; nothing for a cancelled dialog.
+    std::optional<std::string> choose_file(const b::SaveFileRequest& request) {
+        if (!save_answer_) return std::nullopt;
+        std::error_code ignored;
+        const bool missing = !std::filesystem::exists(*save_answer_, ignored);
+        check(b::question_before_choosing(request, *save_answer_).has_value() == missing,
+              "the file dialog asks to create exactly a file that does not exist yet");
+        return save_answer_;
+    }
+
+    void summary_action(std::uint8_t action) {
+        if (!summary().window) return;
+        switch (action % 5) {
+        case 0:   // a new file
+        case 1:   // over an older, longer file
+        case 2: { // cancelled
+            std::error_code ignored;
+            std::filesystem::remove(save_path_, ignored);
+            if (action % 5 == 1) std::ofstream(save_path_) << std::string(2000, 'x');
+            save_answer_ = action % 5 != 2 ? std::optional<std::string>(save_path_) : std::nullopt;
+            const std::size_t boxes = boxes_;
+            b::dispatch_event(summary(), b::IDC_SAVE_TO_FILE, b::EVENT_CLICKED);
+            if (!save_answer_) {
+                check(boxes_ == boxes, "a cancelled save shows nothing");
+                break;
+            }
+            check(boxes_ == boxes + 1 && last_box_.caption == "Saved to File" &&
+                      last_box_.text == save_path_,
+                  "a save is confirmed with its path");
+            check_saved_file();
+            break;
+        }
+        case 3:
+            b::user_enter(summary());
+            check(!summary().window, "Enter closes the summary");
+            break;
+        default:
+            b::user_escape(summary());
+            check(!summary().window, "Escape closes the summary");
+            break;
+        }
+    }
+
+    // The saved file begins with the first paragraph in the current language and ends with
+    // the blank line after the last, nothing of an older file left after it.
+    void check_saved_file() {
+        std::ifstream file(save_path_, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        const char* expected = b::COMUN.LANG == b::LANG_ENGLISH
+                                   ? "Data representable in a floating-point format"
+                                   : "Datele reprezentabile intr-un format";
+        check(bytes.starts_with(expected), "the file is in the current language");
+        check(bytes.ends_with("0 ... 0\r\n \r\n"), "the file ends with the summary");
+    }
+
+    void check_state() {
+        std::string joined;
+        for (const auto& f : b::all_formats()) {
+            const bool current = f.kind == b::COMUN.KIND_REAL;
+            for (const auto& field : b::controls_of(f.kind).fields()) {
+                bool enabled = false;
+                b::DIALOG_GET_FLAG(main(), field.edit, enabled, b::PROP_ENABLED);
+                check(enabled == current, "exactly the current kind's bit edits are enabled");
+                if (!current) continue;
+                const std::string text = b::cli::shown_text(main(), field.edit);
+                check(text.size() <= static_cast<std::size_t>(field.bits),
+                      "no bit in excess stays");
+                check(text.find_first_not_of("01 ") == std::string::npos,
+                      "only 0, 1 and blank stay");
+                joined += b::read_bit_field(main(), field);
+            }
+        }
+        if (!rebuilt_) return;
+
+        const b::FormatTraits& f = format();
+        const b::Word128 word = b::cli::storage_word_of_x(f.kind);
+        check(word == b::word_from_bit_string(joined), "X is the pattern of the bit edits");
+        const std::string bits = b::bit_string(word, f.storage_bits);
+        check(b::cli::shown_text(main(), b::IDC_DATATYPE) ==
+                  expected_class_text(f, bits, b::COMUN.LANG),
+              "the class text is the class of the bits in the current language");
+
+        const std::string value = b::cli::shown_text(main(), b::IDC_VALUE_X);
+        check(value == canonical_text(f.kind), "the value edit shows X in canonical form");
+        const auto exponent = bits.substr(1, static_cast<std::size_t>(f.exponent_bits));
+        const bool finite = exponent.find('0') != std::string::npos;
+        if (f.kind == 8 && finite) {
+            const auto read = b::read_binary64(value);
+            check(read.status == b::ReadStatus::ok &&
+                      b::word_of(read.value) == static_cast<std::uint64_t>(word),
+                  "the canonical binary64 value reads back as X");
+        }
+        bool list_enabled = false;
+        b::DIALOG_GET_FLAG(main(), b::IDC_PARAM_LIST, list_enabled, b::PROP_ENABLED);
+        check(list_enabled == finite, "the parameter list is enabled exactly for finite X");
+    }
+
+    b::fuzz::NullStream messages_;
+    b::cli::HeadlessProgram program_;
+    SilentWindowSystem windows_;
+    b::MessageBoxRequest last_box_;
+    std::size_t boxes_ = 0;
+    std::string save_folder_;
+    std::string save_path_;
+    std::optional<std::string> save_answer_;
+    b::Comun start_;
+    RecordSnapshot main_start_;
+    RecordSnapshot summary_start_;
+    bool rebuilt_ = false;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Session session;
+    session.reset();
+    session.run(data, size);
+    return 0;
+}
