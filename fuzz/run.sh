@@ -17,7 +17,10 @@ targets=(decimal_reader_fuzz value_edit_fuzz bit_edit_fuzz session_fuzz cli_line
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DBINORA_FUZZ=ON \
   -DBINORA_TESTS=OFF -DBINORA_BENCHMARKS=OFF -DBINORA_WERROR=ON >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}"
-[ -d "$build/seeds" ] || "$top/fuzz/seed_corpora.sh" "$build/seeds"
+# Written afresh each run (under a second), so that a target added since the last run has
+# its seeds too.
+rm -rf "$build/seeds"
+"$top/fuzz/seed_corpora.sh" "$build/seeds"
 
 for target in "${targets[@]}"; do
   max_len=4096
