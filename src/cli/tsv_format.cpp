@@ -11,20 +11,29 @@ bool is_escaped(char c) {
     return c == '\t' || c == '\n' || c == '\r' || c == '\\';
 }
 
-// The position of the first character append_escaped rewrites, or npos. Eight bytes at a
-// time are passed over while none is below a blank or a backslash (the bit tricks of "has a
-// byte less than n" and "has a zero byte"); the rest is looked at byte by byte.
+// Whether one of the 16 bytes at `bytes` is below a blank or a backslash (vector compares,
+// SSE2 on x86-64).
+bool may_hold_escaped(const char* bytes) {
+    using Bytes = unsigned char __attribute__((vector_size(16)));
+    using Halves = std::uint64_t __attribute__((vector_size(16)));
+    Bytes sixteen;
+    std::memcpy(&sixteen, bytes, 16);
+    const auto hits = reinterpret_cast<Halves>((sixteen < ' ') | (sixteen == '\\'));
+    return (hits[0] | hits[1]) != 0;
+}
+
+// The position of the first character append_escaped rewrites, or npos. Sixteen bytes at a
+// time are passed over while none may be one, the last few copied into a padded block; only
+// a block that may hold one is looked at byte by byte.
 std::size_t first_escaped(std::string_view text) {
-    constexpr std::uint64_t ONES = 0x0101010101010101U;
-    constexpr std::uint64_t HIGH_BITS = 0x8080808080808080U;
     std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + at, 8);
-        const std::uint64_t below_blank = (word - ONES * 0x20) & ~word & HIGH_BITS;
-        const std::uint64_t no_backslash = word ^ (ONES * '\\');
-        const std::uint64_t backslash = (no_backslash - ONES) & ~no_backslash & HIGH_BITS;
-        if ((below_blank | backslash) != 0) break;
+    for (; at + 16 <= text.size(); at += 16)
+        if (may_hold_escaped(text.data() + at)) break;
+    if (at + 16 > text.size()) {
+        char tail[16];
+        std::memset(tail, '0', sizeof tail);
+        std::memcpy(tail, text.data() + at, text.size() - at);
+        if (!may_hold_escaped(tail)) return std::string_view::npos;
     }
     for (; at < text.size(); ++at)
         if (is_escaped(text[at])) return at;

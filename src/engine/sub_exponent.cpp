@@ -26,8 +26,8 @@ int representation_exponent(const FormatTraits& f, std::string_view c_exp,
 }
 
 std::string representation_exponent_label(const ClassFlags& flags, int lang) {
-    const TwoLanguageText static_text = {pad_to("Exponentul reprezentarii", LABEL_LENGTH),
-                                         pad_to("Representation Exponent", LABEL_LENGTH)};
+    static const TwoLanguageText static_text = {pad_to("Exponentul reprezentarii", LABEL_LENGTH),
+                                                pad_to("Representation Exponent", LABEL_LENGTH)};
     std::string label(trim_right(in_language(static_text, lang)));
     if (flags.is_exp_min)
         label += " (Emin)";

@@ -110,7 +110,11 @@ void ISINFINITY_OR_NAN() {
 
 void RETRIEVEDATATYPE() {
     const TwoLanguageText text = class_texts(current_class_flags(), COMUN.KIND_REAL);
-    COMUN.DATATYPE = {pad_to(text[0], DATATYPE_LENGTH), pad_to(text[1], DATATYPE_LENGTH)};
+    // Padded in place: the texts keep their storage.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        COMUN.DATATYPE[i].assign(cut_to(text[i], DATATYPE_LENGTH));
+        COMUN.DATATYPE[i].resize(DATATYPE_LENGTH, ' ');
+    }
 }
 
 } // namespace binora
