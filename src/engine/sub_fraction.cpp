@@ -37,12 +37,13 @@ void SUB_FRACTION(DIALOG_RECORD& dialog) {
     if (controls == nullptr) return;
     const Word128 field = significand_field(dialog, *controls);
     const bool hidden = COMUN.IS_FINITE && !COMUN.IS_SUBNORMAL && !COMUN.IS_ZERO;
-    std::string text;
+    NumberText number;
+    std::string_view text;
     with_current_x([&](const auto&, auto traits) {
         using T = decltype(traits);
         const auto value =
             significand_value<typename T::Real>(field, T::format.significand_bits, hidden);
-        text = format_number(value, significand_form(T::kind));
+        text = format_number(value, significand_form(T::kind), number);
     });
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, cut_to(trim_left(text), READ_OUT_LENGTH));
 

@@ -73,7 +73,8 @@ NeighbourDisplay display_of(Real x, const FormatTraits& format, bool upward, boo
                             std::string& text) {
     const Real near = upward ? next_up(x) : next_down(x);
     if (binary) return binary_display(word_of(near), format, upward, text);
-    text = format_number(near, kind_form(format.kind));
+    NumberText number;
+    text.assign(format_number(near, kind_form(format.kind), number));
     return decimal_display(text, upward);
 }
 

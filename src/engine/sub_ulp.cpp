@@ -17,8 +17,9 @@ void SUB_ULP(DIALOG_RECORD& dialog) {
     with_current_x([](const auto& x, auto traits) {
         using T = decltype(traits);
         // Padded in place: VALUE_CHAR keeps its storage.
+        NumberText number;
         COMUN.VALUE_CHAR.assign(
-            cut_to(format_number(ulp(x), kind_form(T::kind)), VALUE_CHAR_LENGTH));
+            cut_to(format_number(ulp(x), kind_form(T::kind), number), VALUE_CHAR_LENGTH));
         COMUN.VALUE_CHAR.resize(VALUE_CHAR_LENGTH, ' ');
     });
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, trim_blanks(COMUN.VALUE_CHAR));
