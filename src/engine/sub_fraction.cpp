@@ -22,8 +22,9 @@ constexpr std::size_t LABEL_LENGTH = 40;
 // binary128 the 48-bit part, then the 64-bit part).
 Word128 significand_field(DIALOG_RECORD& dialog, const FormatControls& controls) {
     Word128 field = 0;
+    static std::string char_t; // reused: no allocation per read-out
     for (const BitField& part : controls.significand()) {
-        std::string char_t;
+        char_t.clear();
         DIALOG_GET_TEXT(dialog, part.edit, char_t, static_cast<std::size_t>(part.bits));
         field = (field << part.bits) | word_from_bit_string(char_t);
     }
