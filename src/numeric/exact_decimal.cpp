@@ -218,37 +218,37 @@ void append_scaled_digits(std::string& text, Word128 significand, int exponent2)
         append_digits_with_gmp(text, significand, exponent2);
 }
 
-// The value of a storage word of format `f`.
-std::string exact_decimal_of_word(Word128 word, const FormatTraits& f) {
+// The value of a storage word of format `f`, into `text`.
+void write_exact_decimal_of_word(std::string& text, Word128 word, const FormatTraits& f) {
     const Word128 one = 1;
     const bool negative = ((word >> (f.storage_bits - 1)) & one) != 0;
     const auto biased =
         static_cast<int>((word >> f.significand_bits) & ((one << f.exponent_bits) - 1));
     const Word128 fraction = word & ((one << f.significand_bits) - 1);
     if (biased == (1 << f.exponent_bits) - 1) {
-        if (fraction != 0) return "NaN";
-        return negative ? "-Infinity" : "Infinity";
+        text.assign(fraction != 0 ? "NaN" : (negative ? "-Infinity" : "Infinity"));
+        return;
     }
     const int exponent = std::max(biased, 1) - f.bias - f.significand_bits;
     const Word128 significand = biased == 0 ? fraction : fraction | (one << f.significand_bits);
-    return exact_decimal(negative, significand, exponent);
+    write_exact_decimal(text, negative, significand, exponent);
 }
 
 } // namespace
 
-std::string exact_decimal(bool negative, Word128 significand, int exponent2) {
+void write_exact_decimal(std::string& text, bool negative, Word128 significand, int exponent2) {
     // m * 2^-k = m * 5^k / 10^k: the digits of m * 5^k with the point k places from the right.
     const auto fraction_digits = static_cast<std::size_t>(exponent2 < 0 ? -exponent2 : 0);
     // At most 35 digits of the significand and 0.7 per power of five or 0.31 per power of
-    // two, then a sign, "0." or a point: one allocation.
+    // two, then a sign, "0." or a point: one allocation at most.
     const auto power = static_cast<std::size_t>(exponent2 < 0 ? -exponent2 : exponent2);
     const std::size_t most_digits = 36 + (exponent2 < 0 ? power * 7 / 10 : power * 31 / 100);
-    std::string text;
+    text.clear();
     text.reserve(std::max(most_digits, fraction_digits) + 3);
     if (negative) text += '-';
     const std::size_t start = text.size();
     append_scaled_digits(text, significand, exponent2);
-    if (fraction_digits == 0) return text;
+    if (fraction_digits == 0) return;
     const std::size_t digits = text.size() - start;
     if (digits <= fraction_digits) {
         text.insert(start, fraction_digits - digits + 2, '0'); // "0." and the leading zeros
@@ -257,18 +257,40 @@ std::string exact_decimal(bool negative, Word128 significand, int exponent2) {
         text.insert(text.size() - fraction_digits, 1, '.');
     text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.') text.pop_back();
+}
+
+void write_exact_decimal(std::string& text, float value) {
+    write_exact_decimal_of_word(text, FloatTraits<float>::word(value), FloatTraits<float>::format);
+}
+void write_exact_decimal(std::string& text, double value) {
+    write_exact_decimal_of_word(text, FloatTraits<double>::word(value),
+                                FloatTraits<double>::format);
+}
+void write_exact_decimal(std::string& text, __float128 value) {
+    write_exact_decimal_of_word(text, FloatTraits<__float128>::word(value),
+                                FloatTraits<__float128>::format);
+}
+
+std::string exact_decimal(bool negative, Word128 significand, int exponent2) {
+    std::string text;
+    write_exact_decimal(text, negative, significand, exponent2);
     return text;
 }
 
 std::string exact_decimal(float value) {
-    return exact_decimal_of_word(FloatTraits<float>::word(value), FloatTraits<float>::format);
+    std::string text;
+    write_exact_decimal(text, value);
+    return text;
 }
 std::string exact_decimal(double value) {
-    return exact_decimal_of_word(FloatTraits<double>::word(value), FloatTraits<double>::format);
+    std::string text;
+    write_exact_decimal(text, value);
+    return text;
 }
 std::string exact_decimal(__float128 value) {
-    return exact_decimal_of_word(FloatTraits<__float128>::word(value),
-                                 FloatTraits<__float128>::format);
+    std::string text;
+    write_exact_decimal(text, value);
+    return text;
 }
 
 } // namespace binora

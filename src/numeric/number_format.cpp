@@ -75,19 +75,23 @@ std::string_view finite_text(CReal magnitude, bool negative, const NumberForm& f
     char* at = first;
     if (negative || form.plus_sign) *at++ = negative ? '-' : '+';
     char* const end = c_exponent_text(magnitude, form.digits, at, first + sizeof text.chars);
-    char* const letter = std::find(at, end, 'e');
-    int exponent = 0;
-    std::from_chars(letter + 2, end, exponent);
+    // The exponent, "e", its sign and at least two digits, ends the C text: its digits are
+    // rewritten without leading zeros, then zero-padded to the form's count.
+    char* letter = end - 1;
+    while (*letter != 'e')
+        --letter;
+    const char* digits = letter + 2;
+    while (digits + 1 < end && *digits == '0')
+        ++digits;
     at = letter;
     *at++ = form.exponent_letter;
     *at++ = letter[1]; // the exponent's sign
     char exponent_text[16];
-    const char* const exponent_end =
-        std::to_chars(exponent_text, exponent_text + sizeof exponent_text, exponent).ptr;
-    const auto exponent_length = static_cast<int>(exponent_end - exponent_text);
+    const auto exponent_length = static_cast<int>(end - digits);
+    std::copy(digits, static_cast<const char*>(end), exponent_text);
     for (int pad = exponent_length; pad < form.exponent_digits; ++pad)
         *at++ = '0';
-    at = std::copy(static_cast<const char*>(exponent_text), exponent_end, at);
+    at = std::copy(exponent_text, exponent_text + exponent_length, at);
     return right_justified(text, static_cast<std::size_t>(at - first), form.width);
 }
 
