@@ -1,12 +1,15 @@
 // The three output formats: names and order of the columns, one line per value whatever the
 // input holds, valid JSON strings, the text blocks, and the language of the class texts.
 
+#include "cli/cli_session.hpp"
 #include "cli/output_formats.hpp"
 #include "cli_test_support.hpp"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace binora::cli::testing {
 namespace {
@@ -79,6 +82,28 @@ TEST(OutputFormats, AnyInputStaysOnItsLine) {
             }
         }
     }
+}
+
+TEST(OutputFormats, AMessageFollowsTheReadOutsOfTheValuesBeforeIt) {
+    // Read-outs are gathered before they are written; on one stream for both, a message
+    // still comes after the read-outs of earlier values and before those of later ones.
+    const auto parsed = parse_command_line(std::vector<const char*>{"--kind", "32"});
+    ASSERT_TRUE(parsed.options);
+    std::ostringstream both;
+    {
+        CliSession session(*parsed.options, both, both);
+        std::istringstream in("1\nabc\n2\n");
+        EXPECT_EQ(session.read_lines(in, false), EXIT_SOME_INVALID);
+    }
+    const std::string text = both.str();
+    const auto first = text.find("input: 1\n");
+    const auto message = text.find("Error: Invalid Value\n");
+    const auto invalid = text.find("input: abc\n");
+    const auto last = text.find("input: 2\n");
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_LT(first, message);
+    EXPECT_LT(message, invalid);
+    EXPECT_LT(invalid, last);
 }
 
 TEST(OutputFormats, EscapesInTsvAndText) {
