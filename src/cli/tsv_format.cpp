@@ -23,18 +23,17 @@ bool may_hold_escaped(const char* bytes) {
 }
 
 // The position of the first character append_escaped rewrites, or npos. Sixteen bytes at a
-// time are passed over while none may be one, the last few copied into a padded block; only
-// a block that may hold one is looked at byte by byte.
+// time are passed over while none may be one; a short text, and a block that may hold one,
+// are looked at byte by byte.
 std::size_t first_escaped(std::string_view text) {
     std::size_t at = 0;
     for (; at + 16 <= text.size(); at += 16)
         if (may_hold_escaped(text.data() + at)) break;
-    if (at + 16 > text.size()) {
-        char tail[16];
-        std::memset(tail, '0', sizeof tail);
-        std::memcpy(tail, text.data() + at, text.size() - at);
-        if (!may_hold_escaped(tail)) return std::string_view::npos;
-    }
+    // The last few: within the last sixteen bytes when the text has sixteen (a copy into a
+    // padded block would be read before the copy's stores reach it, a stall each time).
+    const bool passed_blocks = at + 16 > text.size();
+    if (passed_blocks && text.size() >= 16 && !may_hold_escaped(text.data() + text.size() - 16))
+        return std::string_view::npos;
     for (; at < text.size(); ++at)
         if (is_escaped(text[at])) return at;
     return std::string_view::npos;

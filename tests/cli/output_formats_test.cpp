@@ -111,18 +111,21 @@ TEST(OutputFormats, EscapesInTsvAndText) {
         std::string text;
         std::string escaped;
     };
-    const Row rows[] = {{"plain 1.5", "plain 1.5"},
-                        {"a\tb", "a\\tb"},
-                        {"line\nbreak\r", "line\\nbreak\\r"},
-                        {"back\\slash", "back\\\\slash"},
-                        // past the first eight bytes, after another control character
-                        {"0123456789abcdef-0.5", "0123456789abcdef-0.5"},
-                        {"0123456789\\bcdefgh", "0123456789\\\\bcdefgh"},
-                        {"abcdefghij\tlmnopqr", "abcdefghij\\tlmnopqr"},
-                        {"0123\x01"
-                         "56789abcdefgh\n",
-                         "0123\x01"
-                         "56789abcdefgh\\n"}};
+    const Row rows[] = {
+        {"plain 1.5", "plain 1.5"},
+        {"a\tb", "a\\tb"},
+        {"line\nbreak\r", "line\\nbreak\\r"},
+        {"back\\slash", "back\\\\slash"},
+        // past the first eight bytes, after another control character
+        {"0123456789abcdef-0.5", "0123456789abcdef-0.5"},
+        {"0123456789\\bcdefgh", "0123456789\\\\bcdefgh"},
+        {"abcdefghij\tlmnopqr", "abcdefghij\\tlmnopqr"},
+        // in the first sixteen bytes only, of a longer text
+        {"a\tbcdefghijklmnopqrstuvwxyz0123456789", "a\\tbcdefghijklmnopqrstuvwxyz0123456789"},
+        {"0123\x01"
+         "56789abcdefgh\n",
+         "0123\x01"
+         "56789abcdefgh\\n"}};
     for (const auto& row : rows) {
         std::string escaped = "before ";
         append_escaped(escaped, row.text);
