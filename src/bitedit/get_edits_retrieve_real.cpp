@@ -22,16 +22,26 @@ namespace {
 // that the class text and the list always describe the X that was stored, short fields
 // included; for full fields both are the same bits.
 void rebuild_value(DIALOG_RECORD& dialog, const FormatControls& controls) {
-    std::string joined;
-    for (const BitField& field : controls.fields())
-        joined += read_bit_field(dialog, field);
+    // Reused texts: a rebuild at every keystroke allocates nothing. Each field reads as
+    // read_bit_field reads it: all blanks when the edit cannot be read.
+    static std::string joined;
+    static std::string field_text;
+    joined.clear();
+    for (const BitField& field : controls.fields()) {
+        const auto width = static_cast<std::size_t>(field.bits);
+        field_text.assign(width, ' ');
+        DIALOG_GET_TEXT(dialog, field.edit, field_text, width);
+        joined += field_text;
+    }
     const Word128 word = word_from_bit_string(joined);
     with_x_of_kind(controls.kind, [word](auto& x, auto traits) {
         x = traits.value(static_cast<typename decltype(traits)::Word>(word));
     });
 
     const FormatTraits& format = format_of(controls.kind);
-    const std::string stored = bit_string(word, format.storage_bits);
+    char stored_bits[128];
+    write_bit_string(word, format.storage_bits, stored_bits);
+    const std::string_view stored(stored_bits, static_cast<std::size_t>(format.storage_bits));
     const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
     ISNONNUMBER(format.exponent_bits, format.significand_bits, stored.substr(1, exponent_bits),
                 stored.substr(1 + exponent_bits));

@@ -4,7 +4,10 @@ namespace binora::cli {
 
 CliSession::CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors)
     : program_(options.lang, errors), driver_(program_, options.kind),
-      writer_(out, options.format, options.header), out_(out) {}
+      writer_(out, options.format, options.header), out_(out) {
+    // A message follows the read-outs of the values before it on their stream.
+    program_.before_message([this] { writer_.flush(); });
+}
 
 bool CliSession::read_value(std::string_view value) {
     driver_.read(value, read_out_);
@@ -13,7 +16,8 @@ bool CliSession::read_value(std::string_view value) {
     return read_out_.valid;
 }
 
-int CliSession::status() const {
+int CliSession::status() {
+    writer_.flush();
     if (!out_) return EXIT_IO_ERROR;
     return any_invalid_ ? EXIT_SOME_INVALID : EXIT_ALL_READ;
 }
@@ -31,7 +35,10 @@ int CliSession::read_lines(std::istream& in, bool flush_each_line) {
     while (out_ && std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         read_value(line);
-        if (flush_each_line) out_.flush();
+        if (flush_each_line) {
+            writer_.flush();
+            out_.flush();
+        }
     }
     if (in.bad()) {
         program_.report("cannot read standard input");

@@ -1,7 +1,8 @@
 #pragma once
 
 // A run of binora-cli: the program is started once, every value goes through the same
-// main dialog, and each read-out is written as soon as it is known.
+// main dialog, and the read-outs are written in large pieces (each as soon as it is known
+// when standard output is a terminal).
 
 #include "cli/cli_options.hpp"
 #include "cli/headless_program.hpp"
@@ -37,7 +38,8 @@ class CliSession {
     int read_lines(std::istream& in, bool flush_each_line);
 
   private:
-    int status() const;
+    // Writes what the writer gathered first.
+    int status();
 
     HeadlessProgram program_;
     ValueDriver driver_;

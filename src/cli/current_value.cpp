@@ -11,10 +11,8 @@ Word128 storage_word_of_x(int kind) {
     return word;
 }
 
-std::string exact_value_of_x(int kind) {
-    std::string text;
-    with_x_of_kind(kind, [&text](const auto& x, auto) { text = exact_decimal(x); });
-    return text;
+void write_exact_value_of_x(int kind, std::string& text) {
+    with_x_of_kind(kind, [&text](const auto& x, auto) { write_exact_decimal(text, x); });
 }
 
 } // namespace binora::cli

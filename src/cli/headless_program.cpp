@@ -27,6 +27,7 @@ void print_box(std::ostream& errors, const MessageBoxRequest& request) {
 HeadlessProgram::HeadlessProgram(int lang, std::ostream& errors) : errors_(errors) {
     previous_handler_ = set_message_box_handler([this](const MessageBoxRequest& request) {
         ++message_count_;
+        announce_message();
         print_box(errors_, request);
     });
     reset_shared_state();
@@ -47,6 +48,7 @@ HeadlessProgram::~HeadlessProgram() {
 }
 
 void HeadlessProgram::report(std::string_view message) {
+    announce_message();
     errors_ << "binora-cli: " << message << '\n';
 }
 

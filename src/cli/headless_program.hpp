@@ -12,8 +12,10 @@
 #include "dialog/message_box.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 namespace binora::cli {
 
@@ -36,8 +38,17 @@ class HeadlessProgram {
     // Writes "binora-cli: <message>" on the error stream: problems the window cannot have.
     void report(std::string_view message);
 
+    // `hook` runs before each message (box or report) goes to the error stream, so that
+    // output gathered for earlier values can go to its stream first.
+    void before_message(std::function<void()> hook) { before_message_ = std::move(hook); }
+
   private:
+    void announce_message() {
+        if (before_message_) before_message_();
+    }
+
     std::ostream& errors_;
+    std::function<void()> before_message_;
     MessageBoxHandler previous_handler_;
     std::size_t message_count_ = 0;
     bool started_ = false;

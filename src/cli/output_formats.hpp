@@ -33,14 +33,23 @@ void append_escaped(std::string& out, std::string_view text);
 void append_json_string(std::string& out, std::string_view text);
 
 // Writes read-outs one after the other in the chosen format; the tsv header, when asked
-// for, comes first, even when no value follows. Each read-out is gathered in one reused
-// buffer and goes to the stream in one write, after the messages its value gave.
+// for, comes first, even when no value follows. Read-outs are gathered in one reused buffer
+// and go to the stream in writes of about 64 KiB (a stream buffer hands a write of more
+// than its own size straight to the system, which for rows of a kilobyte is one system
+// call per row), and at every flush().
 class ReadOutWriter {
   public:
     ReadOutWriter(std::ostream& out, OutputFormat format, bool header);
+    ~ReadOutWriter() { flush(); }
+    ReadOutWriter(const ReadOutWriter&) = delete;
+    ReadOutWriter& operator=(const ReadOutWriter&) = delete;
     void write(const ReadOut& read_out);
+    // Writes what is gathered to the stream (the stream itself is not flushed).
+    void flush();
 
   private:
+    static constexpr std::size_t WRITE_SIZE = 64 * 1024;
+
     std::ostream& out_;
     OutputFormat format_;
     bool first_ = true;

@@ -6,12 +6,11 @@ ReadOutWriter::ReadOutWriter(std::ostream& out, OutputFormat format, bool header
     : out_(out), format_(format) {
     if (header && format_ == OutputFormat::tsv) {
         append_tsv_header(buffer_);
-        out_ << buffer_;
+        flush();
     }
 }
 
 void ReadOutWriter::write(const ReadOut& read_out) {
-    buffer_.clear();
     switch (format_) {
     case OutputFormat::tsv:
         append_tsv(buffer_, read_out);
@@ -25,7 +24,12 @@ void ReadOutWriter::write(const ReadOut& read_out) {
         break;
     }
     first_ = false;
+    if (buffer_.size() >= WRITE_SIZE) flush();
+}
+
+void ReadOutWriter::flush() {
     out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
 }
 
 } // namespace binora::cli

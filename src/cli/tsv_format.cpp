@@ -11,21 +11,29 @@ bool is_escaped(char c) {
     return c == '\t' || c == '\n' || c == '\r' || c == '\\';
 }
 
-// The position of the first character append_escaped rewrites, or npos. Eight bytes at a
-// time are passed over while none is below a blank or a backslash (the bit tricks of "has a
-// byte less than n" and "has a zero byte"); the rest is looked at byte by byte.
+// Whether one of the 16 bytes at `bytes` is below a blank or a backslash (vector compares,
+// SSE2 on x86-64).
+bool may_hold_escaped(const char* bytes) {
+    using Bytes = unsigned char __attribute__((vector_size(16)));
+    using Halves = std::uint64_t __attribute__((vector_size(16)));
+    Bytes sixteen;
+    std::memcpy(&sixteen, bytes, 16);
+    const auto hits = reinterpret_cast<Halves>((sixteen < ' ') | (sixteen == '\\'));
+    return (hits[0] | hits[1]) != 0;
+}
+
+// The position of the first character append_escaped rewrites, or npos. Sixteen bytes at a
+// time are passed over while none may be one; a short text, and a block that may hold one,
+// are looked at byte by byte.
 std::size_t first_escaped(std::string_view text) {
-    constexpr std::uint64_t ONES = 0x0101010101010101U;
-    constexpr std::uint64_t HIGH_BITS = 0x8080808080808080U;
     std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + at, 8);
-        const std::uint64_t below_blank = (word - ONES * 0x20) & ~word & HIGH_BITS;
-        const std::uint64_t no_backslash = word ^ (ONES * '\\');
-        const std::uint64_t backslash = (no_backslash - ONES) & ~no_backslash & HIGH_BITS;
-        if ((below_blank | backslash) != 0) break;
-    }
+    for (; at + 16 <= text.size(); at += 16)
+        if (may_hold_escaped(text.data() + at)) break;
+    // The last few: within the last sixteen bytes when the text has sixteen (a copy into a
+    // padded block would be read before the copy's stores reach it, a stall each time).
+    const bool passed_blocks = at + 16 > text.size();
+    if (passed_blocks && text.size() >= 16 && !may_hold_escaped(text.data() + text.size() - 16))
+        return std::string_view::npos;
     for (; at < text.size(); ++at)
         if (is_escaped(text[at])) return at;
     return std::string_view::npos;
@@ -69,6 +77,25 @@ void append_tsv_header(std::string& out) {
 }
 
 void append_tsv(std::string& out, const ReadOut& read_out) {
+    // Columns that need no escaping (all of them, as a rule) are copied into the line's room
+    // at once; a line with any column to escape is written column by column.
+    bool plain = true;
+    std::size_t length = read_out.columns.size(); // the tabs and the line break
+    for (const std::string& column : read_out.columns) {
+        plain = plain && first_escaped(column) == std::string_view::npos;
+        length += column.size();
+    }
+    if (plain) {
+        std::size_t at = out.size();
+        out.resize(at + length);
+        for (const std::string& column : read_out.columns) {
+            std::memcpy(out.data() + at, column.data(), column.size());
+            at += column.size();
+            out[at++] = '\t';
+        }
+        out[at - 1] = '\n';
+        return;
+    }
     for (std::size_t i = 0; i < read_out.columns.size(); ++i) {
         if (i != 0) out += '\t';
         append_escaped(out, read_out.columns[i]);

@@ -104,7 +104,7 @@ void ValueDriver::collect_fields(ReadOut& out) {
     out[COL_HEX] = hex_string(storage_word_of_x(kind_), format.storage_bits);
     read_shown_text(dialog, IDC_DATATYPE, out[COL_CLASS]);
     read_shown_trimmed(dialog, IDC_VALUE_X, out[COL_VALUE]);
-    if (COMUN.IS_FINITE) out[COL_EXACT] = exact_value_of_x(kind_);
+    if (COMUN.IS_FINITE) write_exact_value_of_x(kind_, out[COL_EXACT]);
 }
 
 void ValueDriver::collect_parameters(ReadOut& out) {

@@ -1,8 +1,9 @@
 #pragma once
 
-// Finds a dialog record's control by id in constant time: an open-addressing hash table of
-// the ids of the template's items, built once with the record. An id that several items
-// carry leads to no control, exactly like an id no item carries.
+// Finds a dialog record's control by id in constant time: ids from 0 to 4095 (those of the
+// templates' controls) in a table indexed by id, any other id in an open-addressing hash
+// table, both built once with the record. An id that several items carry leads to no
+// control, exactly like an id no item carries.
 
 #include "dialog/dialog_template.hpp"
 
@@ -21,6 +22,10 @@ class ControlIndex {
 
     // The position of the only control with `id`; NONE when no control or several have it.
     int find(int id) const {
+        if (static_cast<unsigned>(id) < direct_.size()) {
+            const int position = direct_[static_cast<unsigned>(id)];
+            return position < 0 ? NONE : position;
+        }
         if (slots_.empty()) return NONE;
         for (std::uint32_t at = slot_of(id);; at = (at + 1) & mask_) {
             const Slot& slot = slots_[at];
@@ -32,6 +37,7 @@ class ControlIndex {
   private:
     static constexpr int EMPTY = -2;
     static constexpr int SHARED = -3; // the id of more than one item
+    static constexpr int DIRECT_LIMIT = 4096;
 
     struct Slot {
         int id = 0;
@@ -43,7 +49,12 @@ class ControlIndex {
         return (static_cast<std::uint32_t>(id) * 2654435769U) >> shift_;
     }
 
-    std::vector<Slot> slots_; // a power of two of them, at most half in use
+    static int with_item(int entry, std::size_t position) {
+        return entry == EMPTY ? static_cast<int>(position) : SHARED;
+    }
+
+    std::vector<int> direct_; // by id, up to the largest id below DIRECT_LIMIT
+    std::vector<Slot> slots_; // the other ids: a power of two of them, at most half in use
     std::uint32_t mask_ = 0;
     int shift_ = 32;
 };

@@ -19,7 +19,9 @@ constexpr std::size_t READ_OUT_LENGTH = 64;
 
 void OUTPUTVALUE(DIALOG_RECORD& dialog, int /*id*/, int /*event*/) {
     with_current_x([&dialog](const auto& x, auto traits) {
-        const std::string text = format_number(x, kind_form(decltype(traits)::kind, true));
+        NumberText number;
+        const std::string_view text =
+            format_number(x, kind_form(decltype(traits)::kind, true), number);
         DIALOG_SET_TEXT(dialog, IDC_VALUE_X, trim_left(cut_to(text, READ_OUT_LENGTH)));
     });
 }

@@ -8,6 +8,7 @@
 #include "numeric/storage_word.hpp"
 #include "resources/resource.hpp"
 
+#include <array>
 #include <string>
 
 namespace binora {
@@ -25,17 +26,20 @@ int representation_exponent(const FormatTraits& f, std::string_view c_exp,
     return static_cast<int>(word_from_bit_string(c_exp)) - f.bias;
 }
 
-std::string representation_exponent_label(const ClassFlags& flags, int lang) {
-    const TwoLanguageText static_text = {pad_to("Exponentul reprezentarii", LABEL_LENGTH),
-                                         pad_to("Representation Exponent", LABEL_LENGTH)};
-    std::string label(trim_right(in_language(static_text, lang)));
-    if (flags.is_exp_min)
-        label += " (Emin)";
-    else if (flags.is_exp_max)
-        label += " (Emax)";
-    else
-        label += " (E)";
-    return label;
+const std::string& representation_exponent_label(const ClassFlags& flags, int lang) {
+    // The six captions, built once: [language][Emin, Emax, E].
+    static const auto labels = [] {
+        const TwoLanguageText static_text = {pad_to("Exponentul reprezentarii", LABEL_LENGTH),
+                                             pad_to("Representation Exponent", LABEL_LENGTH)};
+        std::array<std::array<std::string, 3>, 2> table;
+        for (std::size_t language = 0; language < table.size(); ++language) {
+            const std::string caption(trim_right(static_text[language]));
+            table[language] = {caption + " (Emin)", caption + " (Emax)", caption + " (E)"};
+        }
+        return table;
+    }();
+    const std::size_t suffix = flags.is_exp_min ? 0 : (flags.is_exp_max ? 1 : 2);
+    return labels[lang == LANG_ENGLISH ? 1 : 0][suffix];
 }
 
 void SUB_EXPONENT(DIALOG_RECORD& dialog) {

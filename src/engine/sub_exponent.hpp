@@ -15,7 +15,7 @@ int representation_exponent(const FormatTraits& f, std::string_view c_exp, const
 
 // The caption of E in language `lang` (1 Romanian, 2 English), followed by " (Emin)" for an
 // exponent field 00...0x, otherwise " (Emax)" for 11...1x, otherwise " (E)".
-std::string representation_exponent_label(const ClassFlags& flags, int lang);
+const std::string& representation_exponent_label(const ClassFlags& flags, int lang);
 
 // Shows in IDC_NEAREST the representation exponent E of the exponent field now in the
 // exponent edit of the current kind: stored exponent - bias, or Emin for a zero or a

@@ -22,8 +22,9 @@ constexpr std::size_t LABEL_LENGTH = 40;
 // binary128 the 48-bit part, then the 64-bit part).
 Word128 significand_field(DIALOG_RECORD& dialog, const FormatControls& controls) {
     Word128 field = 0;
+    static std::string char_t; // reused: no allocation per read-out
     for (const BitField& part : controls.significand()) {
-        std::string char_t;
+        char_t.clear();
         DIALOG_GET_TEXT(dialog, part.edit, char_t, static_cast<std::size_t>(part.bits));
         field = (field << part.bits) | word_from_bit_string(char_t);
     }
@@ -37,12 +38,13 @@ void SUB_FRACTION(DIALOG_RECORD& dialog) {
     if (controls == nullptr) return;
     const Word128 field = significand_field(dialog, *controls);
     const bool hidden = COMUN.IS_FINITE && !COMUN.IS_SUBNORMAL && !COMUN.IS_ZERO;
-    std::string text;
+    NumberText number;
+    std::string_view text;
     with_current_x([&](const auto&, auto traits) {
         using T = decltype(traits);
         const auto value =
             significand_value<typename T::Real>(field, T::format.significand_bits, hidden);
-        text = format_number(value, significand_form(T::kind));
+        text = format_number(value, significand_form(T::kind), number);
     });
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, cut_to(trim_left(text), READ_OUT_LENGTH));
 

@@ -17,7 +17,7 @@ namespace {
 // The definition of epsilon for the current kind, with the literal one written in the kind's
 // notation (single, double, quadruple precision); blank for any other kind.
 void show_epsilon(DIALOG_RECORD& dialog) {
-    std::string text;
+    std::string_view text;
     switch (COMUN.KIND_REAL) {
     case 4:
         text = "Epsilon = ULP(1.0).";

@@ -16,7 +16,11 @@ void SUB_ULP(DIALOG_RECORD& dialog) {
     // binary128 ULP with a four-digit exponent, has 41 characters and fits.
     with_current_x([](const auto& x, auto traits) {
         using T = decltype(traits);
-        COMUN.VALUE_CHAR = pad_to(format_number(ulp(x), kind_form(T::kind)), VALUE_CHAR_LENGTH);
+        // Padded in place: VALUE_CHAR keeps its storage.
+        NumberText number;
+        COMUN.VALUE_CHAR.assign(
+            cut_to(format_number(ulp(x), kind_form(T::kind), number), VALUE_CHAR_LENGTH));
+        COMUN.VALUE_CHAR.resize(VALUE_CHAR_LENGTH, ' ');
     });
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, trim_blanks(COMUN.VALUE_CHAR));
     DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, "        ULP(X)");

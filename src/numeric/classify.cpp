@@ -3,6 +3,7 @@
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 
+#include <array>
 #include <initializer_list>
 #include <string>
 
@@ -109,8 +110,42 @@ void ISINFINITY_OR_NAN() {
 }
 
 void RETRIEVEDATATYPE() {
-    const TwoLanguageText text = class_texts(current_class_flags(), COMUN.KIND_REAL);
-    COMUN.DATATYPE = {pad_to(text[0], DATATYPE_LENGTH), pad_to(text[1], DATATYPE_LENGTH)};
+    // The class texts of the three kinds, built once: [kind 4, 8, 16][class]; a class is
+    // known by the flags class_texts looks at.
+    static const auto texts = [] {
+        std::array<std::array<TwoLanguageText, 5>, 3> table;
+        const int kinds[] = {4, 8, 16};
+        for (std::size_t k = 0; k < table.size(); ++k)
+            for (std::size_t c = 0; c < table[k].size(); ++c) {
+                ClassFlags flags;
+                flags.is_zero = c == 0;
+                flags.is_subnormal = c == 1;
+                flags.is_infinity = c == 2;
+                flags.is_nan = c == 3;
+                table[k][c] = class_texts(flags, kinds[k]);
+            }
+        return table;
+    }();
+    // Padded in place: the texts keep their storage.
+    const auto set_padded = [](const TwoLanguageText& text) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            COMUN.DATATYPE[i].assign(cut_to(text[i], DATATYPE_LENGTH));
+            COMUN.DATATYPE[i].resize(DATATYPE_LENGTH, ' ');
+        }
+    };
+    const ClassFlags flags = current_class_flags();
+    const int kind = COMUN.KIND_REAL;
+    if (kind != 4 && kind != 8 && kind != 16) {
+        set_padded(class_texts(flags, kind));
+        return;
+    }
+    const std::size_t k = kind == 4 ? 0 : (kind == 8 ? 1 : 2);
+    const std::size_t c = flags.is_zero        ? 0
+                          : flags.is_subnormal ? 1
+                          : flags.is_infinity  ? 2
+                          : flags.is_nan       ? 3
+                                               : 4;
+    set_padded(texts[k][c]);
 }
 
 } // namespace binora

@@ -21,4 +21,10 @@ std::string exact_decimal(float value);
 std::string exact_decimal(double value);
 std::string exact_decimal(__float128 value);
 
+// The same texts written into `text`, which keeps its storage.
+void write_exact_decimal(std::string& text, bool negative, Word128 significand, int exponent2);
+void write_exact_decimal(std::string& text, float value);
+void write_exact_decimal(std::string& text, double value);
+void write_exact_decimal(std::string& text, __float128 value);
+
 } // namespace binora

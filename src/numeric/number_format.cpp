@@ -45,61 +45,65 @@ char* c_exponent_text(__float128 magnitude, int digits, char* first, char* last)
     return first + length;
 }
 
-std::string right_justified(std::string text, int width) {
-    const auto w = static_cast<std::size_t>(width);
-    if (text.size() < w) text.insert(0, w - text.size(), ' ');
-    return text;
+// Right-justifies the `length` characters at the start of `text` in `width` characters.
+std::string_view right_justified(NumberText& text, std::size_t length, int width) {
+    const auto w = std::min(static_cast<std::size_t>(width), sizeof text.chars);
+    char* const first = text.chars;
+    if (length < w) {
+        std::copy_backward(first, first + length, first + w);
+        std::fill(first, first + (w - length), ' ');
+        length = w;
+    }
+    return {first, length};
 }
 
-std::string sign_text(bool negative, const NumberForm& form) {
-    if (negative) return "-";
-    return form.plus_sign ? "+" : "";
+std::string_view justified_word(NumberText& text, const char* sign, std::string_view word,
+                                int width) {
+    char* at = text.chars;
+    for (; *sign != '\0'; ++sign)
+        *at++ = *sign;
+    at = std::copy(word.begin(), word.end(), at);
+    return right_justified(text, static_cast<std::size_t>(at - text.chars), width);
 }
 
 // The form of a finite value: the C text rewritten with the form's exponent letter and digit
-// count, right-justified; built in place in the one string it returns.
+// count, right-justified, built in place in `text`.
 template <typename CReal>
-std::string finite_text(CReal magnitude, bool negative, const NumberForm& form) {
-    const auto width = static_cast<std::size_t>(form.width);
-    const auto room = static_cast<std::size_t>(form.digits) + 32;
-    std::string text;
-    text.reserve(std::max(width, room));
-    text.resize(room);
-    char* const first = text.data();
+std::string_view finite_text(CReal magnitude, bool negative, const NumberForm& form,
+                             NumberText& text) {
+    char* const first = text.chars;
     char* at = first;
     if (negative || form.plus_sign) *at++ = negative ? '-' : '+';
-    char* const end = c_exponent_text(magnitude, form.digits, at, first + room);
-    char* const letter = std::find(at, end, 'e');
-    int exponent = 0;
-    std::from_chars(letter + 2, end, exponent);
+    char* const end = c_exponent_text(magnitude, form.digits, at, first + sizeof text.chars);
+    // The exponent, "e", its sign and at least two digits, ends the C text: its digits are
+    // rewritten without leading zeros, then zero-padded to the form's count.
+    char* letter = end - 1;
+    while (*letter != 'e')
+        --letter;
+    const char* digits = letter + 2;
+    while (digits + 1 < end && *digits == '0')
+        ++digits;
     at = letter;
     *at++ = form.exponent_letter;
     *at++ = letter[1]; // the exponent's sign
     char exponent_text[16];
-    const char* const exponent_end =
-        std::to_chars(exponent_text, exponent_text + sizeof exponent_text, exponent).ptr;
-    const auto exponent_length = static_cast<int>(exponent_end - exponent_text);
+    const auto exponent_length = static_cast<int>(end - digits);
+    std::copy(digits, static_cast<const char*>(end), exponent_text);
     for (int pad = exponent_length; pad < form.exponent_digits; ++pad)
         *at++ = '0';
-    at = std::copy(static_cast<const char*>(exponent_text), exponent_end, at);
-
-    const auto length = static_cast<std::size_t>(at - first);
-    text.resize(length);
-    if (length < width) {
-        text.resize(width);
-        std::copy_backward(first, first + length, first + width);
-        std::fill(first, first + (width - length), ' ');
-    }
-    return text;
+    at = std::copy(exponent_text, exponent_text + exponent_length, at);
+    return right_justified(text, static_cast<std::size_t>(at - first), form.width);
 }
 
 template <typename Real, typename CReal>
-std::string format_any(Real value, bool is_nan, bool is_infinite, bool negative,
-                       const NumberForm& form) {
-    if (is_nan) return right_justified("NaN", form.width);
-    if (is_infinite) return right_justified(sign_text(negative, form) + "Infinity", form.width);
+std::string_view format_any(Real value, bool is_nan, bool is_infinite, bool negative,
+                            const NumberForm& form, NumberText& text) {
+    if (is_nan) return justified_word(text, "", "NaN", form.width);
+    if (is_infinite)
+        return justified_word(text, negative ? "-" : (form.plus_sign ? "+" : ""), "Infinity",
+                              form.width);
     const Real magnitude = negative ? -value : value;
-    return finite_text(static_cast<CReal>(magnitude), negative, form);
+    return finite_text(static_cast<CReal>(magnitude), negative, form, text);
 }
 
 } // namespace
@@ -114,20 +118,35 @@ NumberForm kind_form(int kind, bool plus_sign) {
     return form;
 }
 
-std::string format_number(float value, const NumberForm& form) {
+std::string_view format_number(float value, const NumberForm& form, NumberText& text) {
     // Widening to double is exact, so the digits are those of the binary32 value.
     return format_any<float, double>(value, std::isnan(value), std::isinf(value),
-                                     std::signbit(value), form);
+                                     std::signbit(value), form, text);
+}
+
+std::string_view format_number(double value, const NumberForm& form, NumberText& text) {
+    return format_any<double, double>(value, std::isnan(value), std::isinf(value),
+                                      std::signbit(value), form, text);
+}
+
+std::string_view format_number(__float128 value, const NumberForm& form, NumberText& text) {
+    return format_any<__float128, __float128>(value, isnanq(value) != 0, isinfq(value) != 0,
+                                              signbitq(value) != 0, form, text);
+}
+
+std::string format_number(float value, const NumberForm& form) {
+    NumberText text;
+    return std::string(format_number(value, form, text));
 }
 
 std::string format_number(double value, const NumberForm& form) {
-    return format_any<double, double>(value, std::isnan(value), std::isinf(value),
-                                      std::signbit(value), form);
+    NumberText text;
+    return std::string(format_number(value, form, text));
 }
 
 std::string format_number(__float128 value, const NumberForm& form) {
-    return format_any<__float128, __float128>(value, isnanq(value) != 0, isinfq(value) != 0,
-                                              signbitq(value) != 0, form);
+    NumberText text;
+    return std::string(format_number(value, form, text));
 }
 
 } // namespace binora

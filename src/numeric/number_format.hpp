@@ -24,6 +24,7 @@
 // Callers that show the text remove the leading blanks (trim_left of fixed_text.hpp).
 
 #include <string>
+#include <string_view>
 
 namespace binora {
 
@@ -42,6 +43,18 @@ NumberForm significand_form(int kind);
 // "(SP,1pE)" or "(SP,1pD)".
 NumberForm kind_form(int kind, bool plus_sign = false);
 
+// Room for the text of every form: width 42 at most, or 33 digits with sign, point and
+// exponent.
+struct NumberText {
+    char chars[96];
+};
+
+// The text of `value` in `form`, written into `text`, which the view points into.
+std::string_view format_number(float value, const NumberForm& form, NumberText& text);
+std::string_view format_number(double value, const NumberForm& form, NumberText& text);
+std::string_view format_number(__float128 value, const NumberForm& form, NumberText& text);
+
+// The same text as a string.
 std::string format_number(float value, const NumberForm& form);
 std::string format_number(double value, const NumberForm& form);
 std::string format_number(__float128 value, const NumberForm& form);

@@ -37,7 +37,7 @@ __float128 binary128_from_word(Word128 word) {
     return copy_bits<__float128>(word);
 }
 
-std::string bit_string(Word128 word, int bits) {
+void write_bit_string(Word128 word, int bits, char* out) {
     // Eight digits at a time from a table, from the least significant byte up: one shift of
     // the 128-bit word per bit cost several instructions a bit.
     static constexpr auto byte_digits = [] {
@@ -47,8 +47,7 @@ std::string bit_string(Word128 word, int bits) {
                 table[byte][7 - bit] = ((byte >> bit) & 1U) != 0 ? '1' : '0';
         return table;
     }();
-    std::string text(static_cast<std::size_t>(bits), '0');
-    char* digit = text.data() + text.size();
+    char* digit = out + bits;
     int at = 0;
     for (; at + 8 <= bits; at += 8) {
         digit -= 8;
@@ -56,22 +55,45 @@ std::string bit_string(Word128 word, int bits) {
     }
     for (; at < bits; ++at)
         *--digit = static_cast<char>('0' + static_cast<int>((word >> at) & 1U));
+}
+
+std::string bit_string(Word128 word, int bits) {
+    std::string text(static_cast<std::size_t>(bits), '0');
+    write_bit_string(word, bits, text.data());
     return text;
 }
 
 Word128 word_from_bit_string(std::string_view text) {
-    // 64 digits at a time in a 64-bit word, then into the 128-bit one.
+    // Up to 64 digits at a time in a 64-bit word, then into the 128-bit one. Eight characters
+    // that are all "0" or "1" are read at once: their low bits, gathered by one multiplication
+    // into the top byte with the first character as the most significant bit.
+    constexpr std::uint64_t ONES = 0x0101010101010101U;
+    constexpr std::uint64_t GATHER = 0x8040201008040201U;
     Word128 word = 0;
     std::uint64_t chunk = 0;
     int chunk_digits = 0;
-    for (const char c : text) {
-        if (c == ' ') continue;
-        chunk = (chunk << 1) | (c == '1' ? 1U : 0U);
-        if (++chunk_digits == 64) {
+    const auto flush_full_chunk = [&] {
+        if (chunk_digits == 64) {
             word = (word << 64) | chunk;
             chunk = 0;
             chunk_digits = 0;
         }
+    };
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::uint64_t eight = 0;
+        if (at + 8 <= text.size() && chunk_digits <= 56 &&
+            (std::memcpy(&eight, text.data() + at, 8), (eight | ONES) == ONES * '1')) {
+            chunk = (chunk << 8) | (((eight & ONES) * GATHER) >> 56);
+            chunk_digits += 8;
+            at += 8;
+        } else {
+            const char c = text[at++];
+            if (c == ' ') continue;
+            chunk = (chunk << 1) | (c == '1' ? 1U : 0U);
+            ++chunk_digits;
+        }
+        flush_full_chunk();
     }
     return (word << chunk_digits) | chunk;
 }

@@ -22,6 +22,8 @@ __float128 binary128_from_word(Word128 word);
 // The low `bits` bits of `word` as "0"/"1" characters, most significant first, with
 // leading zeros (bits = 32, 64 or 128 for a storage word).
 std::string bit_string(Word128 word, int bits);
+// The same `bits` characters written at `out`.
+void write_bit_string(Word128 word, int bits, char* out);
 
 // The binary digits of `text` read as an unsigned integer, blanks ignored (so the digits of
 // a short text move towards the least significant end; only blanks read as 0). Any other

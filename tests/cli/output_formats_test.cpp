@@ -1,12 +1,15 @@
 // The three output formats: names and order of the columns, one line per value whatever the
 // input holds, valid JSON strings, the text blocks, and the language of the class texts.
 
+#include "cli/cli_session.hpp"
 #include "cli/output_formats.hpp"
 #include "cli_test_support.hpp"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace binora::cli::testing {
 namespace {
@@ -81,23 +84,48 @@ TEST(OutputFormats, AnyInputStaysOnItsLine) {
     }
 }
 
+TEST(OutputFormats, AMessageFollowsTheReadOutsOfTheValuesBeforeIt) {
+    // Read-outs are gathered before they are written; on one stream for both, a message
+    // still comes after the read-outs of earlier values and before those of later ones.
+    const auto parsed = parse_command_line(std::vector<const char*>{"--kind", "32"});
+    ASSERT_TRUE(parsed.options);
+    std::ostringstream both;
+    {
+        CliSession session(*parsed.options, both, both);
+        std::istringstream in("1\nabc\n2\n");
+        EXPECT_EQ(session.read_lines(in, false), EXIT_SOME_INVALID);
+    }
+    const std::string text = both.str();
+    const auto first = text.find("input: 1\n");
+    const auto message = text.find("Error: Invalid Value\n");
+    const auto invalid = text.find("input: abc\n");
+    const auto last = text.find("input: 2\n");
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_LT(first, message);
+    EXPECT_LT(message, invalid);
+    EXPECT_LT(invalid, last);
+}
+
 TEST(OutputFormats, EscapesInTsvAndText) {
     struct Row {
         std::string text;
         std::string escaped;
     };
-    const Row rows[] = {{"plain 1.5", "plain 1.5"},
-                        {"a\tb", "a\\tb"},
-                        {"line\nbreak\r", "line\\nbreak\\r"},
-                        {"back\\slash", "back\\\\slash"},
-                        // past the first eight bytes, after another control character
-                        {"0123456789abcdef-0.5", "0123456789abcdef-0.5"},
-                        {"0123456789\\bcdefgh", "0123456789\\\\bcdefgh"},
-                        {"abcdefghij\tlmnopqr", "abcdefghij\\tlmnopqr"},
-                        {"0123\x01"
-                         "56789abcdefgh\n",
-                         "0123\x01"
-                         "56789abcdefgh\\n"}};
+    const Row rows[] = {
+        {"plain 1.5", "plain 1.5"},
+        {"a\tb", "a\\tb"},
+        {"line\nbreak\r", "line\\nbreak\\r"},
+        {"back\\slash", "back\\\\slash"},
+        // past the first eight bytes, after another control character
+        {"0123456789abcdef-0.5", "0123456789abcdef-0.5"},
+        {"0123456789\\bcdefgh", "0123456789\\\\bcdefgh"},
+        {"abcdefghij\tlmnopqr", "abcdefghij\\tlmnopqr"},
+        // in the first sixteen bytes only, of a longer text
+        {"a\tbcdefghijklmnopqrstuvwxyz0123456789", "a\\tbcdefghijklmnopqrstuvwxyz0123456789"},
+        {"0123\x01"
+         "56789abcdefgh\n",
+         "0123\x01"
+         "56789abcdefgh\\n"}};
     for (const auto& row : rows) {
         std::string escaped = "before ";
         append_escaped(escaped, row.text);

@@ -39,6 +39,7 @@ TEST(ControlIndex, FindsTheOnlyControlWithAnIdAndNothingElse) {
         {1, 2, -1, 1007, 1008, -1, 30001, 1011, 1012, 1013},
         {0, 1 << 29, 2 << 29, 3 << 29, -(1 << 29), 5},
         {1050, 1051, 1052, 1050, 1053, 1052, 1052},
+        {0, 4095, 4096, 4095, -5, 1 << 20, 4096}, // by id and hashed, shared in both
         random_ids,
     };
     for (const auto& ids : id_sets) {

@@ -52,8 +52,14 @@ TEST(StorageWord, BitStringReadsBackIgnoringBlanks) {
         std::uint64_t value;
     };
     const Row rows[] = {
-        {"00000101", 5}, {"101  ", 5}, {"  1 0 1", 5},
-        {"", 0},         {"   ", 0},   {"11111111111111111111111111111111", 0xFFFFFFFFU},
+        {"00000101", 5},
+        {"101  ", 5},
+        {"  1 0 1", 5},
+        {"", 0},
+        {"   ", 0},
+        {"11111111111111111111111111111111", 0xFFFFFFFFU},
+        {"10110011 0 11110000", 0x166F0}, // eight digits at once, then single ones
+        {"01100110011001100110011001100110011001100110011001100110 10011100", 0x666666666666669CU},
     };
     for (const auto& row : rows)
         EXPECT_TRUE(word_from_bit_string(row.text) == row.value) << row.text;
