@@ -26,6 +26,34 @@ bool starts_with_one_of(std::string_view head, std::initializer_list<std::string
     return false;
 }
 
+// The classes in the order in which the flags are asked: the first flag set names the class.
+enum ClassRow : std::size_t { ZERO_ROW, SUBNORMAL_ROW, INFINITY_ROW, NAN_ROW, NORMAL_ROW, ROWS };
+
+ClassRow class_row(const ClassFlags& flags) {
+    if (flags.is_zero) return ZERO_ROW;
+    if (flags.is_subnormal) return SUBNORMAL_ROW;
+    if (flags.is_infinity) return INFINITY_ROW;
+    if (flags.is_nan) return NAN_ROW;
+    return NORMAL_ROW;
+}
+
+TwoLanguageText texts_of_row(ClassRow row, int kind) {
+    switch (row) {
+    case ZERO_ROW:
+        return {"Zero cu semn", "Signed Zero"};
+    case SUBNORMAL_ROW:
+        return {"Numar denormalizat", "Denormalized Number"};
+    case INFINITY_ROW:
+        return {"Infinit cu semn", "Signed Infinity"};
+    case NAN_ROW:
+        return {"Non-Numar", "Not-a-Number"};
+    default: {
+        const std::string k = std::to_string(kind);
+        return {"Numar normalizat: Real(" + k + ")", "Normalized Number: Real(" + k + ")"};
+    }
+    }
+}
+
 } // namespace
 
 bool ALLBITS_ZERO(std::int32_t n, std::string_view bits) {
@@ -73,14 +101,7 @@ ClassFlags current_class_flags() {
 }
 
 TwoLanguageText class_texts(const ClassFlags& flags, int kind) {
-    if (flags.is_zero) return {"Zero cu semn", "Signed Zero"};
-    if (flags.is_subnormal) return {"Numar denormalizat", "Denormalized Number"};
-    if (flags.is_infinity) return {"Infinit cu semn", "Signed Infinity"};
-    if (!flags.is_nan) {
-        const std::string k = std::to_string(kind);
-        return {"Numar normalizat: Real(" + k + ")", "Normalized Number: Real(" + k + ")"};
-    }
-    return {"Non-Numar", "Not-a-Number"};
+    return texts_of_row(class_row(flags), kind);
 }
 
 void ISNONNUMBER(std::int32_t exponent_width, std::int32_t significand_width,
@@ -110,20 +131,13 @@ void ISINFINITY_OR_NAN() {
 }
 
 void RETRIEVEDATATYPE() {
-    // The class texts of the three kinds, built once: [kind 4, 8, 16][class]; a class is
-    // known by the flags class_texts looks at.
+    // The class texts of the three kinds, built once: [kind 4, 8, 16][class row].
     static const auto texts = [] {
-        std::array<std::array<TwoLanguageText, 5>, 3> table;
+        std::array<std::array<TwoLanguageText, ROWS>, 3> table;
         const int kinds[] = {4, 8, 16};
         for (std::size_t k = 0; k < table.size(); ++k)
-            for (std::size_t c = 0; c < table[k].size(); ++c) {
-                ClassFlags flags;
-                flags.is_zero = c == 0;
-                flags.is_subnormal = c == 1;
-                flags.is_infinity = c == 2;
-                flags.is_nan = c == 3;
-                table[k][c] = class_texts(flags, kinds[k]);
-            }
+            for (std::size_t row = 0; row < ROWS; ++row)
+                table[k][row] = texts_of_row(static_cast<ClassRow>(row), kinds[k]);
         return table;
     }();
     // Padded in place: the texts keep their storage.
@@ -140,12 +154,7 @@ void RETRIEVEDATATYPE() {
         return;
     }
     const std::size_t k = kind == 4 ? 0 : (kind == 8 ? 1 : 2);
-    const std::size_t c = flags.is_zero        ? 0
-                          : flags.is_subnormal ? 1
-                          : flags.is_infinity  ? 2
-                          : flags.is_nan       ? 3
-                                               : 4;
-    set_padded(texts[k][c]);
+    set_padded(texts[k][class_row(flags)]);
 }
 
 } // namespace binora

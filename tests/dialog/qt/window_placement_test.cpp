@@ -24,14 +24,16 @@ const QRect SXGA_BELOW_A_PANEL(0, 32, 1280, 992);
 const QRect MAIN_AT_START(70, 70, 750, 620);
 const QSize SUMMARY(560, 720);
 
+// A window of `size` placed for `owner` on the screen's work area `work`.
+struct Row {
+    const char* what;
+    QRect work;
+    QRect owner;
+    QSize size;
+    QPoint expected;
+};
+
 TEST(WindowPlacement, BesideTheOwnerRightThenLeftElseCoveringTheLeast) {
-    struct Row {
-        const char* what;
-        QRect work;
-        QRect owner;
-        QSize size;
-        QPoint expected;
-    };
     const Row rows[] = {
         {"room on the right", FULL_HD, MAIN_AT_START, SUMMARY, {820, 70}},
         {"room on the left only", FULL_HD, QRect(1100, 100, 750, 620), SUMMARY, {540, 100}},
@@ -50,13 +52,6 @@ TEST(WindowPlacement, BesideTheOwnerRightThenLeftElseCoveringTheLeast) {
 }
 
 TEST(WindowPlacement, CentredOnTheOwnerAndKeptOnTheScreen) {
-    struct Row {
-        const char* what;
-        QRect work;
-        QRect owner;
-        QSize size;
-        QPoint expected;
-    };
     const QSize box(301, 121);
     const Row rows[] = {
         {"centred", FULL_HD, QRect(100, 100, 801, 601), box, {350, 340}},
