@@ -11,7 +11,7 @@
 
 namespace binora {
 
-// Icon flags, with the values of the platform the program came from.
+// Icon flags. The values are the dialog layer's own convention for the four icons.
 enum class MessageIcon { None = 0, Error = 16, Exclamation = 48, Information = 64 };
 
 struct MessageBoxRequest {

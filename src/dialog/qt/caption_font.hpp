@@ -1,9 +1,10 @@
 #pragma once
 
-// The font a dialog's captions are drawn with. Templates were laid out for their platform's
-// fonts; ours are wider in places (digits, blanks, punctuation), so a caption that filled its
-// rectangle there may not fit here. The window keeps the template geometry (dialog units of
-// the dialog font) and, where needed, draws the captions a little smaller.
+// The font a dialog's captions are drawn with. Templates are laid out in dialog units for a
+// narrow dialog font; the desktop's fonts are wider in places (digits, blanks, punctuation),
+// so a caption that fills its rectangle in the template's units may not fit when drawn. The
+// window keeps the template geometry (dialog units of the dialog font) and, where needed,
+// draws the captions a little smaller.
 
 #include "dialog/dialog_template.hpp"
 

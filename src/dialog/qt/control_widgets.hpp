@@ -34,8 +34,9 @@ class EditBox final : public QLineEdit {
     bool static_edge_;
 };
 
-// A single-selection list box whose user can move the selection but not clear it, as on
-// the platform the templates come from (Ctrl+click on the selected row keeps it selected).
+// A single-selection list box whose user can move the selection but not clear it: the
+// layer's list boxes always keep one row selected once one is (Ctrl+click on the selected
+// row keeps it selected).
 class ListBox final : public QListWidget {
   public:
     explicit ListBox(QWidget* parent);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Dialog units to pixels, computed from the dialog font the way Windows does it: the
+// Dialog units to pixels, computed from the dialog font: the
 // horizontal base unit is the font's average character width, the vertical one its character
 // height; a dialog unit is a quarter of the first or an eighth of the second.
 
@@ -17,7 +17,7 @@ struct DialogBaseUnits {
 };
 
 // The base units of `font`: average width = width of the 52 letters A-Z a-z / 26, rounded up
-// and halved (in integers, as Windows computes it); height = ascent + descent.
+// and halved (in integers); height = ascent + descent.
 DialogBaseUnits dialog_base_units(const QFont& font);
 
 // The rectangle in pixels; each coordinate is rounded to the nearest pixel on its own.
