@@ -1,12 +1,12 @@
 // The value edit on the windowless main dialog as start-up builds it: one change event of
 // IDC_VALUE_X (SUB_REPRESENT reads the text and writes the bit edits) per kind, and one whole
-// value as binora-cli drives it (kind, text, sign edit, all rows of the parameter list).
+// value as binora-cli reads it (the typed text, then every read-out of the read-out core).
 
-#include "cli/headless_program.hpp"
-#include "cli/value_driver.hpp"
+#include "cli/value_reader.hpp"
 #include "dialog/user_input.hpp"
 #include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "startup/windowless_program.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 4> TEXTS = {"0.1", "-2.5", "6.02214076e23
 
 void value_edit_change(benchmark::State& state, int kind_radio) {
     std::ostringstream errors;
-    binora::cli::HeadlessProgram program(binora::LANG_ENGLISH, errors);
+    binora::WindowlessProgram program(binora::LANG_ENGLISH, errors);
     binora::DIALOG_RECORD& dialog = program.main_dialog();
     binora::user_click(dialog, kind_radio);
     std::size_t i = 0;
@@ -33,13 +33,11 @@ void value_edit_change(benchmark::State& state, int kind_radio) {
 }
 
 void cli_value(benchmark::State& state, int kind) {
-    std::ostringstream errors;
-    binora::cli::HeadlessProgram program(binora::LANG_ENGLISH, errors);
-    binora::cli::ValueDriver driver(program, kind);
+    binora::cli::ValueReader reader(kind, binora::LANG_ENGLISH, [](std::string_view) {});
     binora::cli::ReadOut read_out;
     std::size_t i = 0;
     for (auto _ : state) {
-        driver.read(TEXTS[i], read_out);
+        reader.read(TEXTS[i], read_out);
         benchmark::DoNotOptimize(read_out);
         i = (i + 1) % TEXTS.size();
     }

@@ -10,9 +10,7 @@
 // length byte n (for "move the caret": the caret), then n bytes of text.
 
 #include "bitedit/bit_fields.hpp"
-#include "cli/current_value.hpp"
-#include "cli/headless_program.hpp"
-#include "cli/shown_text.hpp"
+#include "current/current_x.hpp"
 #include "dialog/user_input.hpp"
 #include "fuzz_check.hpp"
 #include "model/comun.hpp"
@@ -20,6 +18,8 @@
 #include "null_stream.hpp"
 #include "numeric/storage_word.hpp"
 #include "resources/resource.hpp"
+#include "startup/shown_text.hpp"
+#include "startup/windowless_program.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -37,12 +37,12 @@ constexpr std::size_t LONGEST_READ_OUT = 64;
 void check_edits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
     std::string joined;
     for (const auto& field : binora::controls_of(format.kind).fields()) {
-        const std::string text = binora::cli::shown_text(dialog, field.edit);
+        const std::string text = binora::shown_text(dialog, field.edit);
         check(text.size() <= static_cast<std::size_t>(field.bits), "no bit in excess stays");
         check(text.find_first_not_of("01 ") == std::string::npos, "only 0, 1 and blank stay");
         joined += binora::read_bit_field(dialog, field);
     }
-    check(binora::cli::storage_word_of_x(format.kind) == binora::word_from_bit_string(joined),
+    check(binora::word_of_x(format.kind) == binora::word_from_bit_string(joined),
           "X is the pattern of the bit edits");
 }
 
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto fields = binora::controls_of(format.kind).fields();
 
     binora::fuzz::NullStream messages;
-    binora::cli::HeadlessProgram program(lang, messages);
+    binora::WindowlessProgram program(lang, messages);
     check(program.started(), "the program starts");
     auto& dialog = program.main_dialog();
     binora::user_click(dialog, binora::controls_of(format.kind).kind_radio);
@@ -92,14 +92,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_edits(dialog, format);
     for (int row = 1; row <= 6; ++row) {
         if (!binora::user_select_row(dialog, binora::IDC_PARAM_LIST, row)) return 0;
-        check(binora::cli::shown_text(dialog, binora::IDC_NEAREST).size() <= LONGEST_READ_OUT,
+        check(binora::shown_text(dialog, binora::IDC_NEAREST).size() <= LONGEST_READ_OUT,
               "a read-out fits its edit");
     }
     binora::user_select_row(dialog, binora::IDC_PARAM_LIST, 4);
     binora::user_click(dialog, binora::IDC_BINARY_XPM);
     for (int row : {4, 5}) {
         binora::user_select_row(dialog, binora::IDC_PARAM_LIST, row);
-        check(binora::cli::shown_text(dialog, binora::IDC_NEAREST).size() <= LONGEST_READ_OUT,
+        check(binora::shown_text(dialog, binora::IDC_NEAREST).size() <= LONGEST_READ_OUT,
               "a binary neighbour fits its edit");
     }
     return 0;

@@ -34,9 +34,7 @@
 
 #include "bitedit/bit_fields.hpp"
 #include "bitedit/format_controls.hpp"
-#include "cli/current_value.hpp"
-#include "cli/headless_program.hpp"
-#include "cli/shown_text.hpp"
+#include "current/current_x.hpp"
 #include "dialog/dialog_events.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/dialog_template.hpp"
@@ -54,6 +52,8 @@
 #include "numeric/storage_word.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
+#include "startup/shown_text.hpp"
+#include "startup/windowless_program.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -346,12 +346,12 @@ class Session {
     // is rebuilt only when a bit edit is next changed or entered.
     void check_read_outs_reset(int button) {
         for (int id : {b::IDC_DATATYPE, b::IDC_NEAREST, b::IDC_NEAREST_LABEL, b::IDC_CURSOR_POS})
-            check(b::cli::shown_text(main(), id).empty(), "a bulk button empties the read-outs");
+            check(b::shown_text(main(), id).empty(), "a bulk button empties the read-outs");
         bool binary = true;
         b::DIALOG_GET_FLAG(main(), b::IDC_BINARY_XPM, binary, b::PROP_STATE);
         check(!binary, "a bulk button unchecks the Binary box");
         if (button != b::IDC_FLIP)
-            check(b::cli::shown_text(main(), b::IDC_VALUE_X) == "0", "0's and 1's show X as 0");
+            check(b::shown_text(main(), b::IDC_VALUE_X) == "0", "0's and 1's show X as 0");
     }
 
     // The file dialog as its user answers it: the chosen file, Yes to the question whether
@@ -419,7 +419,7 @@ class Session {
                 b::DIALOG_GET_FLAG(main(), field.edit, enabled, b::PROP_ENABLED);
                 check(enabled == current, "exactly the current kind's bit edits are enabled");
                 if (!current) continue;
-                const std::string text = b::cli::shown_text(main(), field.edit);
+                const std::string text = b::shown_text(main(), field.edit);
                 check(text.size() <= static_cast<std::size_t>(field.bits),
                       "no bit in excess stays");
                 check(text.find_first_not_of("01 ") == std::string::npos,
@@ -430,14 +430,13 @@ class Session {
         if (!rebuilt_) return;
 
         const b::FormatTraits& f = format();
-        const b::Word128 word = b::cli::storage_word_of_x(f.kind);
+        const b::Word128 word = b::word_of_x(f.kind);
         check(word == b::word_from_bit_string(joined), "X is the pattern of the bit edits");
         const std::string bits = b::bit_string(word, f.storage_bits);
-        check(b::cli::shown_text(main(), b::IDC_DATATYPE) ==
-                  expected_class_text(f, bits, b::COMUN.LANG),
+        check(b::shown_text(main(), b::IDC_DATATYPE) == expected_class_text(f, bits, b::COMUN.LANG),
               "the class text is the class of the bits in the current language");
 
-        const std::string value = b::cli::shown_text(main(), b::IDC_VALUE_X);
+        const std::string value = b::shown_text(main(), b::IDC_VALUE_X);
         check(value == canonical_text(f.kind), "the value edit shows X in canonical form");
         const auto exponent = bits.substr(1, static_cast<std::size_t>(f.exponent_bits));
         const bool finite = exponent.find('0') != std::string::npos;
@@ -453,7 +452,7 @@ class Session {
     }
 
     b::fuzz::NullStream messages_;
-    b::cli::HeadlessProgram program_;
+    b::WindowlessProgram program_;
     SilentWindowSystem windows_;
     b::MessageBoxRequest last_box_;
     std::size_t boxes_ = 0;

@@ -9,9 +9,7 @@
 // the rest is the text.
 
 #include "bitedit/bit_fields.hpp"
-#include "cli/current_value.hpp"
-#include "cli/headless_program.hpp"
-#include "cli/shown_text.hpp"
+#include "current/current_x.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/user_input.hpp"
 #include "fuzz_check.hpp"
@@ -20,6 +18,8 @@
 #include "null_stream.hpp"
 #include "numeric/storage_word.hpp"
 #include "resources/resource.hpp"
+#include "startup/shown_text.hpp"
+#include "startup/windowless_program.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,7 +37,7 @@ constexpr std::size_t LONGEST_BINARY_READ_OUT = 37;
 std::string checked_bits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
     std::string bits;
     for (const auto& field : binora::controls_of(format.kind).fields()) {
-        const std::string text = binora::cli::shown_text(dialog, field.edit);
+        const std::string text = binora::shown_text(dialog, field.edit);
         check(text.size() == static_cast<std::size_t>(field.bits), "a bit edit holds its width");
         check(text.find_first_not_of("01") == std::string::npos, "a bit edit holds 0 and 1");
         bits += text;
@@ -46,7 +46,7 @@ std::string checked_bits(binora::DIALOG_RECORD& dialog, const binora::FormatTrai
 }
 
 std::size_t nearest_length(binora::DIALOG_RECORD& dialog) {
-    return binora::cli::shown_text(dialog, binora::IDC_NEAREST).size();
+    return binora::shown_text(dialog, binora::IDC_NEAREST).size();
 }
 
 } // namespace
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     binora::fuzz::NullStream messages;
-    binora::cli::HeadlessProgram program(lang, messages);
+    binora::WindowlessProgram program(lang, messages);
     check(program.started(), "the program starts");
     auto& dialog = program.main_dialog();
     binora::user_click(dialog, binora::controls_of(format.kind).kind_radio);
@@ -80,8 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(binora::user_focus(dialog, binora::controls_of(format.kind).sign().edit),
           "the sign edit can be entered");
     const std::string bits = checked_bits(dialog, format);
-    check(binora::bit_string(binora::cli::storage_word_of_x(format.kind), format.storage_bits) ==
-              bits,
+    check(binora::bit_string(binora::word_of_x(format.kind), format.storage_bits) == bits,
           "X is the pattern of the bit edits");
     const std::string exponent = bits.substr(1, static_cast<std::size_t>(format.exponent_bits));
     bool list_enabled = false;

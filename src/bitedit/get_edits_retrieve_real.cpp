@@ -1,11 +1,11 @@
 #include "bitedit/get_edits_retrieve_real.hpp"
 
 #include "bitedit/bit_fields.hpp"
+#include "current/class_state.hpp"
+#include "current/current_x.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
-#include "numeric/classify.hpp"
-#include "numeric/current_x.hpp"
 #include "numeric/storage_word.hpp"
 #include "resources/resource.hpp"
 

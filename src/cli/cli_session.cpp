@@ -3,14 +3,17 @@
 namespace binora::cli {
 
 CliSession::CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors)
-    : program_(options.lang, errors), driver_(program_, options.kind),
-      writer_(out, options.format, options.header), out_(out) {
-    // A message follows the read-outs of the values before it on their stream.
-    program_.before_message([this] { writer_.flush(); });
+    : writer_(out, options.format, options.header),
+      reader_(options.kind, options.lang, [this](std::string_view line) { say(line); }), out_(out),
+      errors_(errors) {}
+
+void CliSession::say(std::string_view line) {
+    writer_.flush();
+    errors_ << line << '\n';
 }
 
 bool CliSession::read_value(std::string_view value) {
-    driver_.read(value, read_out_);
+    reader_.read(value, read_out_);
     writer_.write(read_out_);
     if (!read_out_.valid) any_invalid_ = true;
     return read_out_.valid;
@@ -41,7 +44,7 @@ int CliSession::read_lines(std::istream& in, bool flush_each_line) {
         }
     }
     if (in.bad()) {
-        program_.report("cannot read standard input");
+        say("binora-cli: cannot read standard input");
         return EXIT_IO_ERROR;
     }
     return status();

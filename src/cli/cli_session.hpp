@@ -1,13 +1,11 @@
 #pragma once
 
-// A run of binora-cli: the program is started once, every value goes through the same
-// main dialog, and the read-outs are written in large pieces (each as soon as it is known
-// when standard output is a terminal).
+// A run of binora-cli: every value is read by the same reader, and the read-outs are written
+// in large pieces (each as soon as it is known when standard output is a terminal).
 
 #include "cli/cli_options.hpp"
-#include "cli/headless_program.hpp"
 #include "cli/output_formats.hpp"
-#include "cli/value_driver.hpp"
+#include "cli/value_reader.hpp"
 
 #include <istream>
 #include <ostream>
@@ -19,11 +17,9 @@ namespace binora::cli {
 
 class CliSession {
   public:
-    // Read-outs go to `out` in the options' format; messages to `errors`.
+    // Read-outs go to `out` in the options' format; messages to `errors`, each after the
+    // read-outs of the values before it.
     CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors);
-
-    // False when the program could not start; nothing can be read then.
-    bool started() const { return program_.started(); }
 
     // Reads one value and writes its read-out; false when the value was invalid.
     bool read_value(std::string_view value);
@@ -40,12 +36,14 @@ class CliSession {
   private:
     // Writes what the writer gathered first.
     int status();
+    // A message line on the error stream, after the read-outs gathered so far.
+    void say(std::string_view line);
 
-    HeadlessProgram program_;
-    ValueDriver driver_;
     ReadOutWriter writer_;
-    ReadOut read_out_; // of the latest value; its strings are reused for the next
+    ValueReader reader_;
+    ReadOut read_out_; // of the latest value
     std::ostream& out_;
+    std::ostream& errors_;
     bool any_invalid_ = false;
 };
 

@@ -43,7 +43,6 @@ int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
     CliSession session(options, std::cout, std::cerr);
-    if (!session.started()) return EXIT_IO_ERROR;
     const int status = options.values.empty()
                            ? session.read_lines(std::cin, isatty(STDOUT_FILENO) == 1)
                            : session.read_values(options.values);

@@ -2,11 +2,11 @@
 
 // What binora-cli reports for one value: one text per column, in output order. Columns the
 // window would not offer for the value (the parameter rows of Infinity and NaN, everything
-// after `status` for an invalid value) are empty.
+// after `status` for an invalid value) are empty. The texts are views: of the value as given
+// and of the read-out core's texts (readout/value_read_out.hpp), valid until the next value.
 
 #include <array>
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace binora::cli {
@@ -56,10 +56,10 @@ constexpr std::array<std::string_view, COLUMN_COUNT> COLUMN_NAMES = {"input",
 
 struct ReadOut {
     bool valid = false;
-    std::array<std::string, COLUMN_COUNT> columns;
+    std::array<std::string_view, COLUMN_COUNT> columns;
 
-    std::string& operator[](Column column) { return columns[column]; }
-    const std::string& operator[](Column column) const { return columns[column]; }
+    std::string_view& operator[](Column column) { return columns[column]; }
+    std::string_view operator[](Column column) const { return columns[column]; }
 };
 
 } // namespace binora::cli

@@ -81,14 +81,14 @@ void append_tsv(std::string& out, const ReadOut& read_out) {
     // at once; a line with any column to escape is written column by column.
     bool plain = true;
     std::size_t length = read_out.columns.size(); // the tabs and the line break
-    for (const std::string& column : read_out.columns) {
+    for (const std::string_view column : read_out.columns) {
         plain = plain && first_escaped(column) == std::string_view::npos;
         length += column.size();
     }
     if (plain) {
         std::size_t at = out.size();
         out.resize(at + length);
-        for (const std::string& column : read_out.columns) {
+        for (const std::string_view column : read_out.columns) {
             std::memcpy(out.data() + at, column.data(), column.size());
             at += column.size();
             out[at++] = '\t';

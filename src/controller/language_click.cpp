@@ -1,9 +1,9 @@
 #include "controller/language_click.hpp"
 
+#include "current/class_state.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
-#include "numeric/classify.hpp"
 #include "resources/resource.hpp"
 #include "shell/titles.hpp"
 

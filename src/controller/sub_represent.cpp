@@ -8,13 +8,13 @@
 #include "bitedit/set_edits_infinity_nan.hpp"
 #include "bitedit/show_cursor_position.hpp"
 #include "controller/language_click.hpp"
+#include "current/class_state.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "engine/bits_from_value.hpp"
 #include "engine/output_value.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
-#include "numeric/classify.hpp"
 #include "resources/resource.hpp"
 
 #include <algorithm>

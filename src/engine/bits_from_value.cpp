@@ -1,37 +1,20 @@
 #include "engine/bits_from_value.hpp"
 
 #include "bitedit/format_controls.hpp"
+#include "current/current_x.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/message_box.hpp"
 #include "model/comun.hpp"
-#include "numeric/current_x.hpp"
-#include "numeric/decimal_reader.hpp"
+#include "readout/typed_value.hpp"
 
-#include <string>
+#include <string_view>
 
 namespace binora {
 
 namespace {
 
-// Stores a successful read in `x`. False after an unreadable or overflowing text, which
-// has been reported; `x` is then unchanged.
-template <typename Real> bool take_value(const ReadResult<Real>& read, Real& x) {
-    switch (read.status) {
-    case ReadStatus::ok:
-        x = read.value;
-        return true;
-    case ReadStatus::no_number:
-        return true;
-    case ReadStatus::invalid:
-    case ReadStatus::overflow:
-        break;
-    }
-    message_box("Invalid Value", "Error", MessageIcon::Exclamation);
-    return false;
-}
-
-// Sets the sign, exponent and significand edits of the kind from its storage bit string.
-void show_fields(DIALOG_RECORD& dialog, const FormatControls& controls, const std::string& bits) {
+// Sets the sign, exponent and significand edits of the kind from its storage bits.
+void show_fields(DIALOG_RECORD& dialog, const FormatControls& controls, std::string_view bits) {
     std::size_t at = 0;
     for (const BitField& field : controls.fields()) {
         const auto width = static_cast<std::size_t>(field.bits);
@@ -45,8 +28,17 @@ void show_fields(DIALOG_RECORD& dialog, const FormatControls& controls, const st
 void BITSFROMVALUE(DIALOG_RECORD& dialog) {
     with_current_x([&dialog](auto& x, auto traits) {
         using T = decltype(traits);
-        if (!take_value(read_decimal<typename T::Real>(COMUN.VALUE_CHAR), x)) return;
-        show_fields(dialog, controls_of(T::kind), bit_string(T::word(x), T::format.storage_bits));
+        const TypedWord read = read_decimal_word(T::format, COMUN.VALUE_CHAR);
+        if (read.status == TypedStatus::invalid) {
+            message_box(INVALID_VALUE_TEXT, ERROR_CAPTION, MessageIcon::Exclamation);
+            return;
+        }
+        // A text that holds no number keeps X; its bits are shown again.
+        if (read.status == TypedStatus::ok) x = T::value(static_cast<typename T::Word>(read.word));
+        char bits[128];
+        write_bit_string(T::word(x), T::format.storage_bits, bits);
+        show_fields(dialog, controls_of(T::kind),
+                    std::string_view(bits, static_cast<std::size_t>(T::format.storage_bits)));
     });
 }
 

@@ -6,33 +6,20 @@
 #include "engine/sub_near.hpp"
 #include "engine/sub_ulp.hpp"
 #include "model/comun.hpp"
+#include "model/format_traits.hpp"
+#include "readout/parameter_rows.hpp"
 #include "resources/resource.hpp"
-
-#include <string>
 
 namespace binora {
 
 namespace {
 
-// The definition of epsilon for the current kind, with the literal one written in the kind's
-// notation (single, double, quadruple precision); blank for any other kind.
+// The definition of epsilon for the current kind; blank for any other kind.
 void show_epsilon(DIALOG_RECORD& dialog) {
-    std::string_view text;
-    switch (COMUN.KIND_REAL) {
-    case 4:
-        text = "Epsilon = ULP(1.0).";
-        break;
-    case 8:
-        text = "Epsilon = ULP(1.D0).";
-        break;
-    case 16:
-        text = "Epsilon = ULP(1.Q0).";
-        break;
-    default:
-        break;
-    }
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST, text);
-    DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, "Epsilon");
+    const FormatTraits* format = find_format(COMUN.KIND_REAL);
+    const RowText row = format != nullptr ? epsilon_row(*format) : RowText{"", "Epsilon"};
+    DIALOG_SET_TEXT(dialog, IDC_NEAREST, row.text);
+    DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, row.caption);
 }
 
 } // namespace

@@ -15,21 +15,11 @@
 // shell/). Every routine reaches the controls through the dialog layer (dialog/), and only
 // dialog/qt/ turns them into widgets.
 
-#include <array>
+#include "model/language.hpp"
+
 #include <string>
 
 namespace binora {
-
-// A text in both interface languages: element 0 Romanian, element 1 English.
-using TwoLanguageText = std::array<std::string, 2>;
-
-// The element of `text` for language index `lang` (1 Romanian, 2 English).
-inline const std::string& in_language(const TwoLanguageText& text, int lang) {
-    return text[lang == 2 ? 1 : 0];
-}
-
-constexpr int LANG_ROMANIAN = 1;
-constexpr int LANG_ENGLISH = 2;
 
 // Lengths of the fixed-length texts below.
 constexpr std::size_t VALUE_CHAR_LENGTH = 42;

@@ -1,8 +1,10 @@
 #pragma once
 
-// Classification of a bit pattern and of typed infinity/NaN spellings, and the class texts.
+// Classification of a bit pattern, and the infinity and NaN spellings a typed value may start
+// with. Pure functions.
 
-#include "model/comun.hpp"
+#include "model/format_traits.hpp"
+#include "numeric/storage_word.hpp"
 
 #include <cstdint>
 #include <string_view>
@@ -16,7 +18,7 @@ bool ALLBITS_ONE(std::int32_t n, std::string_view bits);         // all "1"
 bool ALLZERO_EXCEPT_LAST(std::int32_t n, std::string_view bits); // 1..n-1 all "0"
 bool ALLONE_EXCEPT_LAST(std::int32_t n, std::string_view bits);  // 1..n-1 all "1"
 
-// The class of a bit pattern, as COMUN's flags of the same names hold it.
+// The class of a bit pattern.
 struct ClassFlags {
     bool is_zero = false;      // exponent all 0, significand all 0
     bool is_subnormal = false; // exponent all 0, significand not all 0
@@ -27,28 +29,23 @@ struct ClassFlags {
     bool is_exp_min = false;   // every exponent bit but the last is 0
 };
 
-// The class of an exponent and a significand bit string; a pure function of its arguments.
+// The class of an exponent and a significand bit string.
 ClassFlags class_of_fields(std::int32_t exponent_width, std::int32_t significand_width,
                            std::string_view exponent_bits, std::string_view significand_bits);
 
-// The flags COMUN holds now (also those a typed infinity or NaN text set).
-ClassFlags current_class_flags();
+// The class of a storage word of `format` (its low storage-width bits): the same flags as
+// class_of_fields of the word's exponent and significand fields.
+ClassFlags class_of_word(const FormatTraits& format, Word128 word);
 
-// The class text of a datum of kind 4, 8 or 16 with these flags, without padding:
-// element 1 Romanian, element 2 English.
-TwoLanguageText class_texts(const ClassFlags& flags, int kind);
-
-// Sets COMUN's class flags (IS_ZERO, IS_SUBNORMAL, IS_INFINITY, IS_NAN, IS_FINITE,
-// IS_EXP_MAX, IS_EXP_MIN) from an exponent and a significand bit string (class_of_fields).
-void ISNONNUMBER(std::int32_t exponent_width, std::int32_t significand_width,
-                 std::string_view exponent_bits, std::string_view significand_bits);
-
-// Inspects the first characters of COMUN.VALUE_CHAR for the NaN and infinity spellings;
-// sets IS_NAN, IS_INFINITY, NAN_SIGN and INF_SIGN.
-void ISINFINITY_OR_NAN();
-
-// Fills both elements of COMUN.DATATYPE (30 characters each) from the class flags and
-// KIND_REAL (class_texts).
-void RETRIEVEDATATYPE();
+// What the first three characters of a typed text spell (a shorter text is read as if
+// blank-padded): "NaN", "Nan", "nan", "naN", "+Na", "+na", "-Na", "-na" a NaN, otherwise
+// "Inf", "inf", "+In", "+in", "-In", "-in" an infinity; a "-" first makes it negative.
+// Nothing else (" inf", "INF", "nAn") is either.
+struct TypedSpelling {
+    bool is_nan = false;
+    bool is_infinity = false; // never together with is_nan
+    bool negative = false;    // the text begins with "-", whatever it spells
+};
+TypedSpelling typed_spelling(std::string_view text);
 
 } // namespace binora

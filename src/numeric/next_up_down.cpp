@@ -43,28 +43,4 @@ template float next_down<float>(float);
 template double next_down<double>(double);
 template __float128 next_down<__float128>(__float128);
 
-float NEAR4(float x) {
-    return next_up(x);
-}
-
-double NEAR8(double x) {
-    return next_up(x);
-}
-
-__float128 NEAR16(__float128 x) {
-    return next_up(x);
-}
-
-float NEAR_4(float x) {
-    return next_down(x);
-}
-
-double NEAR_8(double x) {
-    return next_down(x);
-}
-
-__float128 NEAR_16(__float128 x) {
-    return next_down(x);
-}
-
 } // namespace binora

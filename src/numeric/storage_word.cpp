@@ -98,14 +98,18 @@ Word128 word_from_bit_string(std::string_view text) {
     return (word << chunk_digits) | chunk;
 }
 
-std::string hex_string(Word128 word, int bits) {
+void write_hex_string(Word128 word, int bits, char* out) {
     static constexpr char digits[] = "0123456789ABCDEF";
     const int count = bits / 4;
-    std::string text(static_cast<std::size_t>(count), '0');
     for (int i = 0; i < count; ++i) {
         const auto nibble = static_cast<unsigned>((word >> (4 * (count - 1 - i))) & 0xFU);
-        text[static_cast<std::size_t>(i)] = digits[nibble];
+        out[i] = digits[nibble];
     }
+}
+
+std::string hex_string(Word128 word, int bits) {
+    std::string text(static_cast<std::size_t>(bits / 4), '0');
+    write_hex_string(word, bits, text.data());
     return text;
 }
 

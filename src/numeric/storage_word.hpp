@@ -33,5 +33,7 @@ Word128 word_from_bit_string(std::string_view text);
 
 // Upper-case hexadecimal of the low `bits` bits (8, 16 or 32 digits for 32, 64, 128 bits).
 std::string hex_string(Word128 word, int bits);
+// The same bits / 4 digits written at `out`.
+void write_hex_string(Word128 word, int bits, char* out);
 
 } // namespace binora

@@ -34,16 +34,4 @@ template float ulp<float>(float);
 template double ulp<double>(double);
 template __float128 ulp<__float128>(__float128);
 
-float ULP4(float x) {
-    return ulp(x);
-}
-
-double ULP8(double x) {
-    return ulp(x);
-}
-
-__float128 ULP16(__float128 x) {
-    return ulp(x);
-}
-
 } // namespace binora

@@ -13,9 +13,4 @@ namespace binora {
 // ULP of x for float, double or __float128.
 template <typename Real> Real ulp(Real x);
 
-// The names the routines use, one per kind.
-float ULP4(float x);
-double ULP8(double x);
-__float128 ULP16(__float128 x);
-
 } // namespace binora

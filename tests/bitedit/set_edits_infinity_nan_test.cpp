@@ -8,7 +8,7 @@
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
-#include "numeric/classify.hpp"
+#include "current/class_state.hpp"
 #include "resources/resource.hpp"
 
 #include <string>

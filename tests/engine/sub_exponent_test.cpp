@@ -5,7 +5,7 @@
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
-#include "numeric/classify.hpp"
+#include "current/class_state.hpp"
 #include "resources/resource.hpp"
 #include "test_words.hpp"
 

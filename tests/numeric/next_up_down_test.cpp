@@ -11,7 +11,7 @@ namespace {
 
 using testing::word128;
 
-// x, its neighbour above (NEAR) and its neighbour below (NEAR_), as stored words.
+// x, its neighbour above (next_up) and its neighbour below (next_down), as stored words.
 template <typename Word> struct NearRow {
     const char* what;
     Word x;
@@ -37,8 +37,8 @@ TEST(Nears, Binary32) {
     };
     for (const auto& row : rows) {
         const float x = binary32_from_word(row.x);
-        EXPECT_EQ(word_of(NEAR4(x)), row.up) << row.what;
-        EXPECT_EQ(word_of(NEAR_4(x)), row.down) << row.what;
+        EXPECT_EQ(word_of(next_up(x)), row.up) << row.what;
+        EXPECT_EQ(word_of(next_down(x)), row.down) << row.what;
     }
 }
 
@@ -55,8 +55,8 @@ TEST(Nears, Binary64) {
     };
     for (const auto& row : rows) {
         const double x = binary64_from_word(row.x);
-        EXPECT_EQ(word_of(NEAR8(x)), row.up) << row.what;
-        EXPECT_EQ(word_of(NEAR_8(x)), row.down) << row.what;
+        EXPECT_EQ(word_of(next_up(x)), row.up) << row.what;
+        EXPECT_EQ(word_of(next_down(x)), row.down) << row.what;
     }
 }
 
@@ -79,16 +79,16 @@ TEST(Nears, Binary128) {
     };
     for (const auto& row : rows) {
         const __float128 x = binary128_from_word(row.x);
-        EXPECT_TRUE(word_of(NEAR16(x)) == row.up) << row.what;
-        EXPECT_TRUE(word_of(NEAR_16(x)) == row.down) << row.what;
+        EXPECT_TRUE(word_of(next_up(x)) == row.up) << row.what;
+        EXPECT_TRUE(word_of(next_down(x)) == row.down) << row.what;
     }
 }
 
 TEST(Nears, NanIsReturnedUnchanged) {
-    EXPECT_EQ(word_of(NEAR4(binary32_from_word(0x7FC00001U))), 0x7FC00001U);
-    EXPECT_EQ(word_of(NEAR_8(binary64_from_word(0xFFF8000000000000U))), 0xFFF8000000000000U);
+    EXPECT_EQ(word_of(next_up(binary32_from_word(0x7FC00001U))), 0x7FC00001U);
+    EXPECT_EQ(word_of(next_down(binary64_from_word(0xFFF8000000000000U))), 0xFFF8000000000000U);
     const Word128 nan = word128(0x7FFF800000000000U, 5);
-    EXPECT_TRUE(word_of(NEAR16(binary128_from_word(nan))) == nan);
+    EXPECT_TRUE(word_of(next_up(binary128_from_word(nan))) == nan);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ TEST(Ulp, Binary32) {
         {"negative largest finite", 0xFF7FFFFFU, 0x73800000U},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(word_of(ULP4(binary32_from_word(row.x))), row.ulp) << row.what;
+        EXPECT_EQ(word_of(ulp(binary32_from_word(row.x))), row.ulp) << row.what;
 }
 
 TEST(Ulp, Binary64) {
@@ -53,7 +53,7 @@ TEST(Ulp, Binary64) {
         {"negative largest finite", 0xFFEFFFFFFFFFFFFFU, 0x7CA0000000000000U},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(word_of(ULP8(binary64_from_word(row.x))), row.ulp) << row.what;
+        EXPECT_EQ(word_of(ulp(binary64_from_word(row.x))), row.ulp) << row.what;
 }
 
 TEST(Ulp, Binary128) {
@@ -75,13 +75,13 @@ TEST(Ulp, Binary128) {
          word128(0x7F8E000000000000U, 0)},
     };
     for (const auto& row : rows)
-        EXPECT_TRUE(word_of(ULP16(binary128_from_word(row.x))) == row.ulp) << row.what;
+        EXPECT_TRUE(word_of(ulp(binary128_from_word(row.x))) == row.ulp) << row.what;
 }
 
 TEST(Ulp, InfinityGivesInfinityAndNanGivesNan) {
-    EXPECT_EQ(word_of(ULP4(binary32_from_word(0xFF800000U))), 0x7F800000U);
-    EXPECT_TRUE(std::isnan(ULP8(binary64_from_word(0x7FF8000000000000U))));
-    EXPECT_TRUE(word_of(ULP16(q(0xFFFF000000000000U, 0))) == word128(0x7FFF000000000000U, 0));
+    EXPECT_EQ(word_of(ulp(binary32_from_word(0xFF800000U))), 0x7F800000U);
+    EXPECT_TRUE(std::isnan(ulp(binary64_from_word(0x7FF8000000000000U))));
+    EXPECT_TRUE(word_of(ulp(q(0xFFFF000000000000U, 0))) == word128(0x7FFF000000000000U, 0));
 }
 
 } // namespace

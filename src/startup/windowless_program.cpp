@@ -1,4 +1,4 @@
-#include "cli/headless_program.hpp"
+#include "startup/windowless_program.hpp"
 
 #include "dialog/user_input.hpp"
 #include "model/comun.hpp"
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <string>
 
-namespace binora::cli {
+namespace binora {
 
 namespace {
 
@@ -24,12 +24,9 @@ void print_box(std::ostream& errors, const MessageBoxRequest& request) {
 
 } // namespace
 
-HeadlessProgram::HeadlessProgram(int lang, std::ostream& errors) : errors_(errors) {
-    previous_handler_ = set_message_box_handler([this](const MessageBoxRequest& request) {
-        ++message_count_;
-        announce_message();
-        print_box(errors_, request);
-    });
+WindowlessProgram::WindowlessProgram(int lang, std::ostream& errors) : errors_(errors) {
+    previous_handler_ = set_message_box_handler(
+        [this](const MessageBoxRequest& request) { print_box(errors_, request); });
     reset_shared_state();
     reset_shell_state();
     install_program_resources();
@@ -41,19 +38,14 @@ HeadlessProgram::HeadlessProgram(int lang, std::ostream& errors) : errors_(error
     if (lang == LANG_ENGLISH) user_click(main_dialog(), IDC_LANG_EN);
 }
 
-HeadlessProgram::~HeadlessProgram() {
+WindowlessProgram::~WindowlessProgram() {
     reset_shell_state();
     reset_shared_state();
     set_message_box_handler(std::move(previous_handler_));
 }
 
-void HeadlessProgram::report(std::string_view message) {
-    announce_message();
-    errors_ << "binora-cli: " << message << '\n';
-}
-
-DIALOG_RECORD& HeadlessProgram::main_dialog() {
+DIALOG_RECORD& WindowlessProgram::main_dialog() {
     return BINORAGLOBALS.MAIN_DIALOG;
 }
 
-} // namespace binora::cli
+} // namespace binora

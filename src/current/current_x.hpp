@@ -1,10 +1,12 @@
 #pragma once
 
-// The one dispatch on a data kind: generic code receives the X of the kind (COMUN.X4, X8 or
-// X16) with its traits, instead of a switch on the kind at every place that needs X.
+// X of a data kind as the window's routines share it: COMUN.X4, X8 or X16. Generic code
+// receives the X of the kind with its traits, instead of a switch on the kind at every place
+// that needs X.
 
 #include "model/comun.hpp"
 #include "numeric/float_traits.hpp"
+#include "numeric/storage_word.hpp"
 
 namespace binora {
 
@@ -30,6 +32,13 @@ template <typename F> bool with_x_of_kind(int kind, F&& f) {
 // with_x_of_kind for the current kind, COMUN.KIND_REAL.
 template <typename F> bool with_current_x(F&& f) {
     return with_x_of_kind(COMUN.KIND_REAL, f);
+}
+
+// The storage word of the X of kind 4, 8 or 16; 0 for any other kind.
+inline Word128 word_of_x(int kind) {
+    Word128 word = 0;
+    with_x_of_kind(kind, [&word](const auto& x, auto traits) { word = traits.word(x); });
+    return word;
 }
 
 } // namespace binora

@@ -1,0 +1,44 @@
+#pragma once
+
+// One value as binora-cli reads it: a decimal text as typed into the value edit, or "0x" and
+// a storage word of the kind; the read-out core then gives every column of the value's bits.
+
+#include "cli/read_out.hpp"
+#include "model/format_traits.hpp"
+#include "readout/value_read_out.hpp"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace binora::cli {
+
+// Says a message for the value just read: what is wrong with it, one line without its line
+// feed ("Error: Invalid Value", "binora-cli: empty value").
+using MessageSink = std::function<void(std::string_view line)>;
+
+class ValueReader {
+  public:
+    // Values of kind 4, 8 or 16, with the texts of language `lang` (1 Romanian, 2 English).
+    ValueReader(int kind, int lang, MessageSink messages);
+
+    // Fills `out` with the read-out of `input`, whose text must outlive `out`'s use. A text
+    // shorter than 3 characters is read as if typed with leading blanks in front (the value
+    // edit reads nothing shorter); a text that holds no number (",5") reads as X after
+    // start-up, +0. A text the value edit refuses ("Invalid Value"), a malformed storage word
+    // and a text of blanks only are invalid and said through the message sink; nothing of one
+    // value carries over to the next.
+    void read(std::string_view input, ReadOut& out);
+
+  private:
+    bool word_of(std::string_view input, Word128& word);
+
+    const FormatTraits& format_;
+    int lang_;
+    MessageSink messages_;
+    std::string typed_;     // the text as typed into the value edit
+    std::string message_;   // the message being said
+    ValueReadOut read_out_; // the latest value's texts, which `out` views
+};
+
+} // namespace binora::cli

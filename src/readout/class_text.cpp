@@ -1,0 +1,31 @@
+#include "readout/class_text.hpp"
+
+#include "model/language.hpp"
+
+#include <charconv>
+
+namespace binora {
+
+namespace {
+
+constexpr std::string_view pick(int lang, std::string_view romanian, std::string_view english) {
+    return lang == LANG_ENGLISH ? english : romanian;
+}
+
+} // namespace
+
+std::string_view class_text(const ClassFlags& flags, int kind, int lang, std::string& room) {
+    // The classes in the order in which the flags are asked: the first flag set names it.
+    if (flags.is_zero) return pick(lang, "Zero cu semn", "Signed Zero");
+    if (flags.is_subnormal) return pick(lang, "Numar denormalizat", "Denormalized Number");
+    if (flags.is_infinity) return pick(lang, "Infinit cu semn", "Signed Infinity");
+    if (flags.is_nan) return pick(lang, "Non-Numar", "Not-a-Number");
+    room.assign(pick(lang, "Numar normalizat: Real(", "Normalized Number: Real("));
+    char digits[16];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, kind).ptr;
+    room.append(digits, static_cast<std::size_t>(end - digits));
+    room += ')';
+    return room;
+}
+
+} // namespace binora

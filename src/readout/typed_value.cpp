@@ -1,0 +1,57 @@
+#include "readout/typed_value.hpp"
+
+#include "model/fixed_text.hpp"
+#include "numeric/classify.hpp"
+#include "numeric/decimal_reader.hpp"
+#include "numeric/format_type.hpp"
+
+namespace binora {
+
+namespace {
+
+constexpr std::size_t SHORTEST_READ_TEXT = 3;
+
+Word128 sign_bit(const FormatTraits& format, bool negative) {
+    return negative ? Word128{1} << (format.storage_bits - 1) : 0;
+}
+
+Word128 exponent_ones(const FormatTraits& format) {
+    return ((Word128{1} << format.exponent_bits) - 1) << format.significand_bits;
+}
+
+} // namespace
+
+TypedWord read_decimal_word(const FormatTraits& format, std::string_view text) {
+    return with_format_type(format.kind, [text](auto traits) {
+        using T = decltype(traits);
+        const auto read = read_decimal<typename T::Real>(text);
+        switch (read.status) {
+        case ReadStatus::ok:
+            return TypedWord{TypedStatus::ok, Word128{T::word(read.value)}};
+        case ReadStatus::no_number:
+            return TypedWord{TypedStatus::no_number, 0};
+        case ReadStatus::invalid:
+        case ReadStatus::overflow:
+            break;
+        }
+        return TypedWord{TypedStatus::invalid, 0};
+    });
+}
+
+Word128 infinity_word(const FormatTraits& format, bool negative) {
+    return sign_bit(format, negative) | exponent_ones(format);
+}
+
+Word128 typed_nan_word(const FormatTraits& format, bool negative) {
+    return infinity_word(format, negative) | ((Word128{1} << format.significand_bits) - 1);
+}
+
+TypedWord read_typed_value(const FormatTraits& format, std::string_view text) {
+    if (trim_right(text).size() < SHORTEST_READ_TEXT) return {TypedStatus::unread, 0};
+    const TypedSpelling spelling = typed_spelling(text);
+    if (spelling.is_nan) return {TypedStatus::ok, typed_nan_word(format, spelling.negative)};
+    if (spelling.is_infinity) return {TypedStatus::ok, infinity_word(format, spelling.negative)};
+    return read_decimal_word(format, text);
+}
+
+} // namespace binora

@@ -1,0 +1,61 @@
+#pragma once
+
+// Everything the window shows for a stored datum, computed at once as plain texts: the bit
+// fields, the storage word in hexadecimal, the class, X in canonical form, every row of the
+// parameter list with its caption (the neighbours in decimal and as bits) and the exact
+// decimal value. The window's routines write the same texts into their controls one piece at
+// a time (parameter_rows.hpp, class_text.hpp); binora-cli prints them.
+
+#include "model/format_traits.hpp"
+#include "numeric/number_format.hpp"
+#include "numeric/storage_word.hpp"
+#include "readout/parameter_rows.hpp"
+
+#include <string>
+#include <string_view>
+
+namespace binora {
+
+// The views point into the read-out's own storage and stay valid until it is filled again;
+// so a read-out is neither copied nor moved.
+struct ValueReadOut {
+    ValueReadOut() = default;
+    ValueReadOut(const ValueReadOut&) = delete;
+    ValueReadOut& operator=(const ValueReadOut&) = delete;
+
+    // The bit edits: sign, exponent and significand fields (binary128's two significand
+    // edits joined), and the whole word in upper-case hexadecimal.
+    std::string_view sign;
+    std::string_view exponent;
+    std::string_view significand;
+    std::string_view hex;
+    std::string_view class_text; // in the read-out's language
+    std::string_view value;      // X in canonical form, as the value edit shows it
+
+    // The parameter list is offered for finite X only; for infinities and NaNs the rows and
+    // the exact value are empty.
+    bool finite = false;
+    RowText exponent_row;
+    RowText significand_row;
+    RowText ulp_row;
+    RowText next_up;        // in decimal
+    RowText next_down;      // in decimal
+    RowText next_up_bits;   // with the Binary box checked
+    RowText next_down_bits; // with the Binary box checked
+    RowText epsilon_row;
+    std::string_view exact; // the exact decimal value of X (exact_decimal.hpp)
+
+    // The storage the views point into.
+    char bits_storage[128];
+    char hex_storage[32];
+    std::string class_storage;
+    NumberText value_storage;
+    NumberText row_storage[7];
+    std::string exact_storage;
+};
+
+// Fills `out` with the read-outs of the datum stored in `word` (its low storage-width bits)
+// in `format`, with the texts of language `lang` (1 Romanian, 2 English).
+void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out);
+
+} // namespace binora
