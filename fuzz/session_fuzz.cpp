@@ -10,7 +10,9 @@
 //   until the value, the kind or the bits change otherwise): its storage word is the edits'
 //   bits, the value edit shows X in its canonical form (binary64's reads back as X), the
 //   class text is the class of those bits in the current language, and the parameter list
-//   is enabled exactly when X is finite;
+//   is enabled exactly when X is finite; the class text and the value edit are the read-out
+//   core's texts for X's word, and so is every parameter row selected (E and the significand
+//   of the bits standing in the edits, the neighbours in the Binary box's layout);
 // - after 0's, 1's or 0 <--> 1 the class, the neighbour and the cursor read-outs are empty
 //   and the Binary box unchecked (0's and 1's also show X as "0");
 // - the file dialog asks to create exactly a file that does not exist yet; a save confirms
@@ -50,6 +52,8 @@
 #include "numeric/decimal_reader.hpp"
 #include "numeric/number_format.hpp"
 #include "numeric/storage_word.hpp"
+#include "readout/class_text.hpp"
+#include "readout/parameter_rows.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
 #include "startup/shown_text.hpp"
@@ -63,6 +67,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -309,6 +314,7 @@ class Session {
             b::DIALOG_GET_FLAG(main(), b::IDC_PARAM_LIST, enabled, b::PROP_ENABLED);
             check(b::user_select_row(main(), b::IDC_PARAM_LIST, row) == enabled,
                   "a row can be selected exactly while the list is enabled");
+            if (enabled && rebuilt_) check_row(row);
             break;
         }
         default:
@@ -340,6 +346,52 @@ class Session {
             check(windows_.modal_ended, "OK, Escape and Enter close About and Info");
         if (id == b::IDC_HELP_REPR) check(summary().window != nullptr, "the summary is open");
         if (id == b::IDC_ZEROS || id == b::IDC_ONES || id == b::IDC_FLIP) check_read_outs_reset(id);
+    }
+
+    // The field of the current kind's edits that `part` selects (sign, exponent, significand
+    // parts) read as an unsigned integer, as the parameter rows read them.
+    static b::Word128 edits_field(std::span<const b::BitField> parts) {
+        b::Word128 field = 0;
+        for (const b::BitField& part : parts)
+            field = (field << part.bits) | b::word_from_bit_string(b::read_bit_field(main(), part));
+        return field;
+    }
+
+    // Row `row` of the parameter list, just selected while X is rebuilt from the bit edits,
+    // shows the read-out core's text and caption.
+    void check_row(int row) {
+        const b::FormatTraits& f = format();
+        const b::FormatControls& controls = b::controls_of(f.kind);
+        const b::Word128 word = b::word_of_x(f.kind);
+        const b::ClassFlags flags = b::class_of_word(f, word);
+        bool binary = false;
+        b::DIALOG_GET_FLAG(main(), b::IDC_BINARY_XPM, binary, b::PROP_STATE);
+        const int lang = b::COMUN.LANG;
+        b::NumberText room;
+        b::RowText expected;
+        switch (row) {
+        case 1:
+            expected =
+                b::exponent_row(f, edits_field({&controls.exponent(), 1}), flags, lang, room);
+            break;
+        case 2:
+            expected =
+                b::significand_row(f, edits_field(controls.significand()), flags, lang, room);
+            break;
+        case 3:
+            expected = b::ulp_row(f, word, room);
+            break;
+        case 4:
+        case 5:
+            expected = b::neighbour_row(f, word, row == 4, binary, lang, room);
+            break;
+        default:
+            expected = b::epsilon_row(f);
+            break;
+        }
+        check(b::shown_text(main(), b::IDC_NEAREST) == expected.text &&
+                  b::shown_text(main(), b::IDC_NEAREST_LABEL) == expected.caption,
+              "a parameter row shows the read-out core's text and caption");
     }
 
     // After a bulk button nothing on the screen belongs to the old bits any more; X itself
@@ -438,6 +490,12 @@ class Session {
 
         const std::string value = b::shown_text(main(), b::IDC_VALUE_X);
         check(value == canonical_text(f.kind), "the value edit shows X in canonical form");
+        b::NumberText room;
+        std::string class_room;
+        check(b::shown_text(main(), b::IDC_DATATYPE) ==
+                      b::class_text(b::class_of_word(f, word), f.kind, b::COMUN.LANG, class_room) &&
+                  value == b::canonical_value(f, word, room),
+              "the class text and the value edit are the read-out core's for X's word");
         const auto exponent = bits.substr(1, static_cast<std::size_t>(f.exponent_bits));
         const bool finite = exponent.find('0') != std::string::npos;
         if (f.kind == 8 && finite) {

@@ -94,7 +94,11 @@ void append_json(std::string& out, const ReadOut& read_out) {
         out += i == 0 ? "\"" : ",\"";
         out += COLUMN_NAMES[i];
         out += "\":\"";
-        append_json_string(out, read_out.columns[i]);
+        // Only the input needs escaping (read_out.hpp).
+        if (i == COL_INPUT)
+            append_json_string(out, read_out.columns[i]);
+        else
+            out += read_out.columns[i];
         out += '"';
     }
     out += "}\n";

@@ -4,6 +4,8 @@
 // window would not offer for the value (the parameter rows of Infinity and NaN, everything
 // after `status` for an invalid value) are empty. The texts are views: of the value as given
 // and of the read-out core's texts (readout/value_read_out.hpp), valid until the next value.
+// Only `input` holds bytes as they were given: every other column is printable ASCII without
+// a quote or a backslash, so the output formats write those as they are.
 
 #include <array>
 #include <cstddef>
@@ -12,7 +14,7 @@
 namespace binora::cli {
 
 enum Column : std::size_t {
-    COL_INPUT,  // the value as given
+    COL_INPUT,  // the value as given (the first column)
     COL_KIND,   // 32, 64 or 128
     COL_STATUS, // "ok" or "invalid"
     COL_SIGN,   // the bit edits of the kind

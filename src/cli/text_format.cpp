@@ -8,7 +8,11 @@ void append_text(std::string& out, const ReadOut& read_out) {
         out += ':';
         if (!read_out.columns[i].empty()) {
             out += ' ';
-            append_escaped(out, read_out.columns[i]);
+            // Only the input needs escaping (read_out.hpp).
+            if (i == COL_INPUT)
+                append_escaped(out, read_out.columns[i]);
+            else
+                out += read_out.columns[i];
         }
         out += '\n';
     }

@@ -77,30 +77,21 @@ void append_tsv_header(std::string& out) {
 }
 
 void append_tsv(std::string& out, const ReadOut& read_out) {
-    // Columns that need no escaping (all of them, as a rule) are copied into the line's room
-    // at once; a line with any column to escape is written column by column.
-    bool plain = true;
+    static_assert(COL_INPUT == 0);
+    append_escaped(out, read_out[COL_INPUT]);
+    // The other columns need no escaping: they are copied into the line's room at once.
     std::size_t length = read_out.columns.size(); // the tabs and the line break
-    for (const std::string_view column : read_out.columns) {
-        plain = plain && first_escaped(column) == std::string_view::npos;
-        length += column.size();
+    for (std::size_t i = 1; i < read_out.columns.size(); ++i)
+        length += read_out.columns[i].size();
+    std::size_t at = out.size();
+    out.resize(at + length);
+    for (std::size_t i = 1; i < read_out.columns.size(); ++i) {
+        const std::string_view column = read_out.columns[i];
+        out[at++] = '\t';
+        std::memcpy(out.data() + at, column.data(), column.size());
+        at += column.size();
     }
-    if (plain) {
-        std::size_t at = out.size();
-        out.resize(at + length);
-        for (const std::string_view column : read_out.columns) {
-            std::memcpy(out.data() + at, column.data(), column.size());
-            at += column.size();
-            out[at++] = '\t';
-        }
-        out[at - 1] = '\n';
-        return;
-    }
-    for (std::size_t i = 0; i < read_out.columns.size(); ++i) {
-        if (i != 0) out += '\t';
-        append_escaped(out, read_out.columns[i]);
-    }
-    out += '\n';
+    out[at] = '\n';
 }
 
 } // namespace binora::cli

@@ -47,14 +47,18 @@ void write_bit_string(Word128 word, int bits, char* out) {
                 table[byte][7 - bit] = ((byte >> bit) & 1U) != 0 ? '1' : '0';
         return table;
     }();
+    // The word's two halves are shifted as 64-bit numbers, which costs one instruction.
+    const auto low = static_cast<std::uint64_t>(word);
+    const auto high = static_cast<std::uint64_t>(word >> 64);
+    const auto bits_from = [&](int at) { return at < 64 ? low >> at : high >> (at - 64); };
     char* digit = out + bits;
     int at = 0;
     for (; at + 8 <= bits; at += 8) {
         digit -= 8;
-        std::memcpy(digit, byte_digits[static_cast<std::size_t>((word >> at) & 0xFFU)].data(), 8);
+        std::memcpy(digit, byte_digits[static_cast<std::size_t>(bits_from(at) & 0xFFU)].data(), 8);
     }
     for (; at < bits; ++at)
-        *--digit = static_cast<char>('0' + static_cast<int>((word >> at) & 1U));
+        *--digit = static_cast<char>('0' + static_cast<int>(bits_from(at) & 1U));
 }
 
 std::string bit_string(Word128 word, int bits) {
@@ -100,10 +104,13 @@ Word128 word_from_bit_string(std::string_view text) {
 
 void write_hex_string(Word128 word, int bits, char* out) {
     static constexpr char digits[] = "0123456789ABCDEF";
+    const auto low = static_cast<std::uint64_t>(word);
+    const auto high = static_cast<std::uint64_t>(word >> 64);
     const int count = bits / 4;
     for (int i = 0; i < count; ++i) {
-        const auto nibble = static_cast<unsigned>((word >> (4 * (count - 1 - i))) & 0xFU);
-        out[i] = digits[nibble];
+        const int at = 4 * (count - 1 - i);
+        const std::uint64_t part = at < 64 ? low >> at : high >> (at - 64);
+        out[i] = digits[part & 0xFU];
     }
 }
 

@@ -20,6 +20,16 @@ std::string_view class_text(const ClassFlags& flags, int kind, int lang, std::st
     if (flags.is_subnormal) return pick(lang, "Numar denormalizat", "Denormalized Number");
     if (flags.is_infinity) return pick(lang, "Infinit cu semn", "Signed Infinity");
     if (flags.is_nan) return pick(lang, "Non-Numar", "Not-a-Number");
+    switch (kind) {
+    case 4:
+        return pick(lang, "Numar normalizat: Real(4)", "Normalized Number: Real(4)");
+    case 8:
+        return pick(lang, "Numar normalizat: Real(8)", "Normalized Number: Real(8)");
+    case 16:
+        return pick(lang, "Numar normalizat: Real(16)", "Normalized Number: Real(16)");
+    default:
+        break;
+    }
     room.assign(pick(lang, "Numar normalizat: Real(", "Normalized Number: Real("));
     char digits[16];
     const char* const end = std::to_chars(digits, digits + sizeof digits, kind).ptr;

@@ -11,7 +11,8 @@ namespace binora {
 
 // The text of the class the flags name in language `lang` (1 Romanian, 2 English): the
 // first of zero, subnormal, infinity and NaN that is set, otherwise a normal number of data
-// kind `kind` ("Normalized Number: Real(8)"), which is written into `room`. Without padding.
+// kind `kind` ("Normalized Number: Real(8)"; for a kind other than 4, 8 and 16, which no
+// format has, written into `room`). A text without padding.
 std::string_view class_text(const ClassFlags& flags, int kind, int lang, std::string& room);
 
 } // namespace binora

@@ -22,6 +22,13 @@ constexpr std::size_t SIGNIFICAND_LENGTH = 42;
 constexpr std::size_t ULP_LENGTH = 42;
 constexpr std::size_t ABRIDGED_SIGNIFICAND_BITS = 16;
 
+// A form without its width: the read-outs show the numbers without the blanks a width
+// would put in front of them.
+NumberForm unjustified(NumberForm form) {
+    form.width = 0;
+    return form;
+}
+
 constexpr std::string_view pick(int lang, std::string_view romanian, std::string_view english) {
     return lang == LANG_ENGLISH ? english : romanian;
 }
@@ -66,8 +73,8 @@ std::string_view binary_caption(const FormatTraits& format, bool upward, int lan
 std::string_view canonical_value(const FormatTraits& format, Word128 word, NumberText& room) {
     return with_format_type(format.kind, [&](auto traits) {
         const auto x = value_of_word(traits, word);
-        return trim_left(
-            cut_to(format_number(x, kind_form(format.kind, true), room), VALUE_LENGTH));
+        return cut_to(format_number(x, unjustified(kind_form(format.kind, true)), room),
+                      VALUE_LENGTH);
     });
 }
 
@@ -100,10 +107,9 @@ RowText significand_row(const FormatTraits& format, Word128 significand_field,
         using Real = typename decltype(traits)::Real;
         const Real value =
             significand_value<Real>(significand_field, format.significand_bits, hidden);
-        return format_number(value, significand_form(format.kind), room);
+        return format_number(value, unjustified(significand_form(format.kind)), room);
     });
-    return {cut_to(trim_left(text), SIGNIFICAND_LENGTH),
-            pick(lang, "     Semnificand", "     Significand")};
+    return {cut_to(text, SIGNIFICAND_LENGTH), pick(lang, "     Semnificand", "     Significand")};
 }
 
 std::string_view ulp_number(const FormatTraits& format, Word128 word, NumberText& room) {
@@ -114,7 +120,11 @@ std::string_view ulp_number(const FormatTraits& format, Word128 word, NumberText
 }
 
 RowText ulp_row(const FormatTraits& format, Word128 word, NumberText& room) {
-    return {trim_blanks(ulp_number(format, word, room)), "        ULP(X)"};
+    const std::string_view text = with_format_type(format.kind, [&](auto traits) {
+        return format_number(ulp(value_of_word(traits, word)), unjustified(kind_form(format.kind)),
+                             room);
+    });
+    return {cut_to(text, ULP_LENGTH), "        ULP(X)"};
 }
 
 RowText neighbour_row(const FormatTraits& format, Word128 word, bool upward, bool binary, int lang,
@@ -125,8 +135,9 @@ RowText neighbour_row(const FormatTraits& format, Word128 word, bool upward, boo
         if (binary)
             return RowText{cut_to(fields_text(traits.word(near), format, room), VALUE_LENGTH),
                            binary_caption(format, upward, lang)};
-        const std::string_view text = format_number(near, kind_form(format.kind), room);
-        return RowText{cut_to(trim_blanks(text), VALUE_LENGTH),
+        const std::string_view text =
+            format_number(near, unjustified(kind_form(format.kind)), room);
+        return RowText{cut_to(text, VALUE_LENGTH),
                        upward ? "      Nearest, > X" : "      Nearest, < X"};
     });
 }
