@@ -2,7 +2,7 @@
 
 // Message boxes without owner window and with an OK button only: one facility for the whole
 // program. The window system installs a handler that shows a real box; tests and the
-// headless front end install their own (record, print). Without any handler the message is
+// windowless program install their own (record, print). Without any handler the message is
 // written to standard error.
 
 #include <functional>

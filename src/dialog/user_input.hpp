@@ -1,7 +1,7 @@
 #pragma once
 
-// User actions on a dialog record that has no window, for tests and for the headless front
-// end: the control's value changes first, as the window would show it, then its event is
+// User actions on a dialog record that has no window, for tests, fuzz targets and
+// benchmarks: the control's value changes first, as the window would show it, then its event is
 // raised through the same dispatch as a window's notification. Every function returns false
 // (and does nothing) when the control is absent, disabled or of the wrong kind.
 

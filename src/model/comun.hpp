@@ -6,14 +6,16 @@
 // `reset_shared_state` brings them back there (tests use it between cases).
 //
 // How data flows: a keystroke in the value edit reaches the controller (controller/), which
-// reads the text into VALUE_CHAR; the engine (engine/) converts it with the numeric core
-// (numeric/) into X4, X8 or X16 (by KIND_REAL) and writes the bits into the bit edits of the
-// kind (bitedit/format_controls.hpp). Entering a bit edit has bit editing (bitedit/) rebuild
-// X from the bits and set the class flags and DATATYPE, and the engine write X back in
-// canonical form; the parameter list (engine/sub_list) then reads X and the flags to show
-// exponent, significand, ULP, neighbours and epsilon, in the language LANG (captions:
-// shell/). Every routine reaches the controls through the dialog layer (dialog/), and only
-// dialog/qt/ turns them into widgets.
+// reads the text into VALUE_CHAR; the engine (engine/) reads it with the read-out core's
+// reader (readout/, over the numeric work of numeric/) into X4, X8 or X16 (by KIND_REAL)
+// and writes the bits into the bit edits of the kind (bitedit/format_controls.hpp). Entering
+// a bit edit has bit editing (bitedit/) rebuild X from the bits and set the class flags and
+// DATATYPE (current/), and the engine write X back in canonical form; the parameter list
+// (engine/sub_list) then shows exponent, significand, ULP, neighbours and epsilon, in the
+// language LANG. Every text the engine shows is computed by the read-out core from X's word
+// (or the bits in the edits); binora-cli prints the same texts without any dialog. Every
+// routine reaches the controls through the dialog layer (dialog/), and only dialog/qt/ turns
+// them into widgets.
 
 #include "model/language.hpp"
 

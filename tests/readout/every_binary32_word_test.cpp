@@ -191,8 +191,20 @@ TEST(EveryBinary32Word, CoreReadOutsAgreeWithTheCLibrary) {
     for (unsigned t = 0; t < threads; ++t) {
         workers.emplace_back([&, t] {
             ValueReadOut out;
-            for (std::uint64_t w = t * stride; w < words; w += threads * stride)
+            // The first worker says how far the run has got at every sixteenth of the range.
+            std::uint64_t next_report = words / 16;
+            for (std::uint64_t w = t * stride; w < words; w += threads * stride) {
                 check_word(static_cast<std::uint32_t>(w), mismatches, out);
+                if (t == 0 && w >= next_report) {
+                    const std::chrono::duration<double> spent =
+                        std::chrono::steady_clock::now() - start;
+                    std::printf("words below %08llX checked after %.0f s, %ld mismatches\n",
+                                static_cast<unsigned long long>(next_report), spent.count(),
+                                mismatches.count());
+                    std::fflush(stdout);
+                    next_report += words / 16;
+                }
+            }
         });
     }
     for (auto& worker : workers)
