@@ -4,11 +4,11 @@
 
 #include "bitedit/enable_bit_edits.hpp"
 #include "bitedit/set_edits_infinity_nan.hpp"
+#include "current/class_state.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
-#include "current/class_state.hpp"
 #include "resources/resource.hpp"
 
 #include <string>

@@ -1,11 +1,11 @@
 #include "engine/sub_exponent.hpp"
 
+#include "current/class_state.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
 #include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
-#include "current/class_state.hpp"
 #include "resources/resource.hpp"
 #include "test_words.hpp"
 
