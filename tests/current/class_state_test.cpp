@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace binora {
 namespace {
@@ -65,13 +66,13 @@ TEST(Classification, FlagsAndClassTextsFollowTheFields) {
         const FormatTraits& f = format_of(r.kind);
         const ClassFlags by_word =
             class_of_word(f, word_from_bit_string("1" + r.exponent + r.significand));
-        EXPECT_EQ(by_word.is_zero, r.zero) << where;
-        EXPECT_EQ(by_word.is_subnormal, r.subnormal) << where;
-        EXPECT_EQ(by_word.is_infinity, r.infinity) << where;
-        EXPECT_EQ(by_word.is_nan, r.nan) << where;
-        EXPECT_EQ(by_word.is_finite, r.finite) << where;
-        EXPECT_EQ(by_word.is_exp_max, r.exp_max) << where;
-        EXPECT_EQ(by_word.is_exp_min, r.exp_min) << where;
+        const auto flags_of = [](const ClassFlags& c) {
+            return std::tuple(c.is_zero, c.is_subnormal, c.is_infinity, c.is_nan, c.is_finite,
+                              c.is_exp_max, c.is_exp_min);
+        };
+        EXPECT_EQ(flags_of(by_word), std::tuple(r.zero, r.subnormal, r.infinity, r.nan, r.finite,
+                                                r.exp_max, r.exp_min))
+            << where;
         RETRIEVEDATATYPE();
         EXPECT_EQ(COMUN.DATATYPE[0], pad_to(r.romanian, DATATYPE_LENGTH)) << where;
         EXPECT_EQ(COMUN.DATATYPE[1], pad_to(r.english, DATATYPE_LENGTH)) << where;
