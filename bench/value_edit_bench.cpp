@@ -13,6 +13,7 @@
 #include <array>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -32,8 +33,10 @@ void value_edit_change(benchmark::State& state, int kind_radio) {
     state.SetItemsProcessed(state.iterations());
 }
 
-void cli_value(benchmark::State& state, int kind) {
-    binora::cli::ValueReader reader(kind, binora::LANG_ENGLISH, [](std::string_view) {});
+void cli_value(benchmark::State& state, std::size_t kind) {
+    const std::vector<binora::cli::Column> columns = binora::cli::default_columns();
+    binora::cli::ValueReader reader(binora::cli::cli_kinds()[kind], binora::LANG_ENGLISH, columns,
+                                    [](std::string_view) {});
     binora::cli::ReadOut read_out;
     std::size_t i = 0;
     for (auto _ : state) {
@@ -47,8 +50,8 @@ void cli_value(benchmark::State& state, int kind) {
 BENCHMARK_CAPTURE(value_edit_change, binary32, binora::IDC_KIND32);
 BENCHMARK_CAPTURE(value_edit_change, binary64, binora::IDC_KIND64);
 BENCHMARK_CAPTURE(value_edit_change, binary128, binora::IDC_KIND128);
-BENCHMARK_CAPTURE(cli_value, binary32, 4);
-BENCHMARK_CAPTURE(cli_value, binary64, 8);
-BENCHMARK_CAPTURE(cli_value, binary128, 16);
+BENCHMARK_CAPTURE(cli_value, binary32, 0);
+BENCHMARK_CAPTURE(cli_value, binary64, 1);
+BENCHMARK_CAPTURE(cli_value, binary128, 2);
 
 } // namespace

@@ -1,17 +1,21 @@
 // binora-cli's line handling: arbitrary bytes as standard input, any kind, format and
-// language. Checked: one read-out per line (a TSV or JSON line, a text block), JSON lines
-// that are valid UTF-8, and an exit status that says whether some value was invalid.
+// language, the default columns or all of them. Checked: one read-out per line (a TSV or
+// JSON line, a text block), JSON lines that are valid UTF-8, an exit status that says whether
+// some value was invalid, and, with all columns in TSV, a conversion error of at most half
+// a ULP for every value read.
 //
-// Input: byte 0 chooses the kind (mod 3), the format (/3 mod 3) and the language (/9 mod 2);
-// the rest is standard input.
+// Input: byte 0 chooses the kind (mod 7), then the format (mod 3), the language (mod 2) and
+// whether all columns are written (mod 2) from what is left; the rest is standard input.
 
 #include "cli/cli_session.hpp"
 #include "fuzz_check.hpp"
 #include "null_stream.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -64,17 +68,23 @@ struct Count {
     std::size_t invalid = 0;
 };
 
-Count count_read_outs(OutputFormat format, const std::string& output) {
+Count count_read_outs(OutputFormat format, std::size_t columns, const std::string& output) {
     Count count;
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
         switch (format) {
         case OutputFormat::tsv: {
             ++count.read_outs;
-            check(std::count(line.begin(), line.end(), '\t') == COLUMN_COUNT - 1,
+            check(static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) ==
+                      columns - 1,
                   "a TSV line has every column");
             const auto status = line.find('\t', line.find('\t') + 1) + 1;
             if (line.compare(status, 8, "invalid\t") == 0) ++count.invalid;
+            if (columns == COLUMN_COUNT) { // the last column is error_ulps
+                const std::string ulps = line.substr(line.rfind('\t') + 1);
+                check(ulps.empty() || std::fabs(std::strtod(ulps.c_str(), nullptr)) <= 0.5,
+                      "a value read lies within half a ULP of the typed number");
+            }
             break;
         }
         case OutputFormat::json:
@@ -98,10 +108,16 @@ Count count_read_outs(OutputFormat format, const std::string& output) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     CliOptions options;
-    const int kinds[] = {4, 8, 16};
-    options.kind = kinds[data[0] % 3];
-    options.format = static_cast<OutputFormat>((data[0] / 3) % 3);
-    options.lang = (data[0] / 9) % 2 == 0 ? 2 : 1;
+    const auto kinds = cli_kinds();
+    options.kind = &kinds[data[0] % kinds.size()];
+    std::size_t choice = data[0] / kinds.size();
+    options.format = static_cast<OutputFormat>(choice % 3);
+    options.lang = (choice / 3) % 2 == 0 ? 2 : 1;
+    if ((choice / 6) % 2 != 0) { // every column, the error columns too
+        options.columns.clear();
+        for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
+            options.columns.push_back(static_cast<Column>(c));
+    }
     const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
 
     std::istringstream in(input);
@@ -112,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CliSession session(options, out, messages);
         status = session.read_lines(in, false);
     }
-    const Count count = count_read_outs(options.format, out.str());
+    const Count count = count_read_outs(options.format, options.columns.size(), out.str());
     check(count.read_outs == lines_in(input), "one read-out per line");
     check(status == (count.invalid > 0 ? EXIT_SOME_INVALID : EXIT_ALL_READ),
           "the exit status says whether some value was invalid");

@@ -1,15 +1,20 @@
 #pragma once
 
 // The command line of binora-cli:
-//   binora-cli [--kind 32|64|128] [--lang en|ro] [--format text|tsv|json] [--header] [VALUE ...]
+//   binora-cli [--kind 32|64|128|16|bf16|e5m2|e4m3] [--lang en|ro] [--format text|tsv|json]
+//              [--columns NAME,...] [--header] [VALUE ...]
 //   binora-cli --help | --version
 // Options are long ("--kind 32" or "--kind=32"); every other argument is a VALUE, and after
 // "--" every argument is one (so a value may begin with "--"). A VALUE of the form "0x..."
 // must be a storage word of the chosen kind; anything else is left to the value edit.
 
+#include "cli/read_out.hpp"
+#include "model/format_traits.hpp"
+
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace binora::cli {
@@ -18,11 +23,23 @@ enum class OutputFormat { text, tsv, json };
 
 enum class Action { read_values, help, version };
 
+// A format binora-cli shows, by the word that names it after --kind.
+struct CliKind {
+    std::string_view word; // "32", "64", "128", "16", "bf16", "e5m2", "e4m3"
+    const FormatTraits& format;
+};
+
+// Every kind, in the order --help lists them: the window's three, then the narrow formats.
+std::span<const CliKind> cli_kinds();
+
 struct CliOptions {
     Action action = Action::read_values;
-    int kind = 8; // data kind: 4, 8 or 16
-    int lang = 2; // language index: 1 Romanian, 2 English
+    const CliKind* kind = &cli_kinds()[1]; // binary64
+    int lang = 2;                          // language index: 1 Romanian, 2 English
     OutputFormat format = OutputFormat::text;
+    // The columns written, in order: the 19 of read_out.hpp up to `exact` unless --columns
+    // names others.
+    std::vector<Column> columns = default_columns();
     bool header = false;             // a first line with the column names (tsv)
     std::vector<std::string> values; // empty: one value per line of standard input
 };

@@ -3,9 +3,9 @@
 namespace binora::cli {
 
 CliSession::CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors)
-    : writer_(out, options.format, options.header),
-      reader_(options.kind, options.lang, [this](std::string_view line) { say(line); }), out_(out),
-      errors_(errors) {}
+    : columns_(options.columns), writer_(out, options.format, options.header, columns_),
+      reader_(*options.kind, options.lang, columns_, [this](std::string_view line) { say(line); }),
+      out_(out), errors_(errors) {}
 
 void CliSession::say(std::string_view line) {
     writer_.flush();

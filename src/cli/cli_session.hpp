@@ -39,6 +39,7 @@ class CliSession {
     // A message line on the error stream, after the read-outs gathered so far.
     void say(std::string_view line);
 
+    std::vector<Column> columns_; // written, in order
     ReadOutWriter writer_;
     ValueReader reader_;
     ReadOut read_out_; // of the latest value

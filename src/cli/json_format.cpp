@@ -88,17 +88,17 @@ void append_json_string(std::string& out, std::string_view text) {
     }
 }
 
-void append_json(std::string& out, const ReadOut& read_out) {
+void append_json(std::string& out, const ReadOut& read_out, Columns columns) {
     out += '{';
-    for (std::size_t i = 0; i < read_out.columns.size(); ++i) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
         out += i == 0 ? "\"" : ",\"";
-        out += COLUMN_NAMES[i];
+        out += COLUMN_NAMES[columns[i]];
         out += "\":\"";
         // Only the input needs escaping (read_out.hpp).
-        if (i == COL_INPUT)
-            append_json_string(out, read_out.columns[i]);
+        if (columns[i] == COL_INPUT)
+            append_json_string(out, read_out[columns[i]]);
         else
-            out += read_out.columns[i];
+            out += read_out[columns[i]];
         out += '"';
     }
     out += "}\n";

@@ -4,7 +4,7 @@
 //   tsv   one line per value, the columns separated by tabs (optionally a first line of
 //         names); a tab, line feed, carriage return or backslash inside a column is written
 //         as backslash-t, -n, -r or a doubled backslash
-//   json  one object per line, every column a string member, in column order
+//   json  one object per line, every column a string member, in the columns' order
 //   text  a block of "name: value" lines per value (escaped as in tsv), blocks separated by
 //         an empty line
 // Columns are bytes as the program has them; JSON strings are made valid UTF-8 (bytes that
@@ -14,16 +14,18 @@
 #include "cli/read_out.hpp"
 
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace binora::cli {
 
-// Each appends one read-out (or the tsv header) to `out`.
-void append_tsv_header(std::string& out);
-void append_tsv(std::string& out, const ReadOut& read_out);
-void append_json(std::string& out, const ReadOut& read_out);
-void append_text(std::string& out, const ReadOut& read_out);
+// Each appends one read-out (or the tsv header) to `out`: the columns `columns`, in order.
+using Columns = std::span<const Column>;
+void append_tsv_header(std::string& out, Columns columns);
+void append_tsv(std::string& out, const ReadOut& read_out, Columns columns);
+void append_json(std::string& out, const ReadOut& read_out, Columns columns);
+void append_text(std::string& out, const ReadOut& read_out, Columns columns);
 
 // Appends `text` with tab, line feed, carriage return and backslash written as \t, \n, \r,
 // \\; a text without any of them (nearly every column) is appended as it is.
@@ -39,7 +41,8 @@ void append_json_string(std::string& out, std::string_view text);
 // call per row), and at every flush().
 class ReadOutWriter {
   public:
-    ReadOutWriter(std::ostream& out, OutputFormat format, bool header);
+    // Writes the columns `columns` (which must outlive the writer), in order.
+    ReadOutWriter(std::ostream& out, OutputFormat format, bool header, Columns columns);
     ~ReadOutWriter() { flush(); }
     ReadOutWriter(const ReadOutWriter&) = delete;
     ReadOutWriter& operator=(const ReadOutWriter&) = delete;
@@ -52,6 +55,7 @@ class ReadOutWriter {
 
     std::ostream& out_;
     OutputFormat format_;
+    Columns columns_;
     bool first_ = true;
     std::string buffer_;
 };

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace binora::cli {
 
@@ -33,8 +34,20 @@ enum Column : std::size_t {
     COL_NEXT_DOWN_BITS,
     COL_EPSILON, // row 6
     COL_EXACT,   // exact decimal value of X; empty for Infinity and NaN
+    // Written only when --columns asks for them: the typed decimal minus X, exactly, and the
+    // same in units of ULP(X); empty for a storage word, an infinity or a NaN.
+    COL_ERROR,
+    COL_ERROR_ULPS,
     COLUMN_COUNT
 };
+
+// The columns written without --columns, in order: every column up to `exact`.
+inline std::vector<Column> default_columns() {
+    std::vector<Column> columns;
+    for (std::size_t c = 0; c <= COL_EXACT; ++c)
+        columns.push_back(static_cast<Column>(c));
+    return columns;
+}
 
 constexpr std::array<std::string_view, COLUMN_COUNT> COLUMN_NAMES = {"input",
                                                                      "kind",
@@ -54,7 +67,9 @@ constexpr std::array<std::string_view, COLUMN_COUNT> COLUMN_NAMES = {"input",
                                                                      "next_up_bits",
                                                                      "next_down_bits",
                                                                      "epsilon",
-                                                                     "exact"};
+                                                                     "exact",
+                                                                     "error",
+                                                                     "error_ulps"};
 
 struct ReadOut {
     bool valid = false;

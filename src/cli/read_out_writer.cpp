@@ -2,10 +2,10 @@
 
 namespace binora::cli {
 
-ReadOutWriter::ReadOutWriter(std::ostream& out, OutputFormat format, bool header)
-    : out_(out), format_(format) {
+ReadOutWriter::ReadOutWriter(std::ostream& out, OutputFormat format, bool header, Columns columns)
+    : out_(out), format_(format), columns_(columns) {
     if (header && format_ == OutputFormat::tsv) {
-        append_tsv_header(buffer_);
+        append_tsv_header(buffer_, columns_);
         flush();
     }
 }
@@ -13,14 +13,14 @@ ReadOutWriter::ReadOutWriter(std::ostream& out, OutputFormat format, bool header
 void ReadOutWriter::write(const ReadOut& read_out) {
     switch (format_) {
     case OutputFormat::tsv:
-        append_tsv(buffer_, read_out);
+        append_tsv(buffer_, read_out, columns_);
         break;
     case OutputFormat::json:
-        append_json(buffer_, read_out);
+        append_json(buffer_, read_out, columns_);
         break;
     case OutputFormat::text:
         if (!first_) buffer_ += '\n';
-        append_text(buffer_, read_out);
+        append_text(buffer_, read_out, columns_);
         break;
     }
     first_ = false;

@@ -22,11 +22,10 @@ bool is_storage_word_text(std::string_view text) {
     return text.starts_with(PREFIX_LOWER) || text.starts_with(PREFIX_UPPER);
 }
 
-std::optional<Word128> parse_storage_word(std::string_view text, int kind) {
-    const FormatTraits* format = find_format(kind);
-    if (format == nullptr || !is_storage_word_text(text)) return std::nullopt;
+std::optional<Word128> parse_storage_word(std::string_view text, const FormatTraits& format) {
+    if (!is_storage_word_text(text)) return std::nullopt;
     const std::string_view digits = text.substr(PREFIX_LOWER.size());
-    if (digits.size() != static_cast<std::size_t>(format->storage_bits / 4)) return std::nullopt;
+    if (digits.size() != static_cast<std::size_t>(format.storage_bits / 4)) return std::nullopt;
     Word128 word = 0;
     for (char c : digits) {
         const int value = hex_digit_value(c);
@@ -36,8 +35,7 @@ std::optional<Word128> parse_storage_word(std::string_view text, int kind) {
     return word;
 }
 
-std::string storage_word_error(std::string_view text, int kind) {
-    const FormatTraits& format = format_of(kind);
+std::string storage_word_error(std::string_view text, const FormatTraits& format) {
     return std::string(text) + ": a " + format.name + " storage word is 0x and exactly " +
            std::to_string(format.storage_bits / 4) + " hexadecimal digits";
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-// Storage words typed as "0x" followed by hexadecimal digits: exactly 8, 16 or 32 digits
-// for binary32, binary64 or binary128.
+// Storage words typed as "0x" followed by hexadecimal digits: exactly storage width / 4
+// digits (8, 16 or 32 for binary32, binary64 or binary128, 4 or 2 for the narrow formats).
 
+#include "model/format_traits.hpp"
 #include "numeric/storage_word.hpp"
 
 #include <optional>
@@ -14,11 +15,11 @@ namespace binora::cli {
 // Whether `text` is meant as a storage word: it begins with "0x" (or "0X").
 bool is_storage_word_text(std::string_view text);
 
-// The word of kind 4, 8 or 16 written in `text`, or nothing when the digits after "0x" are
-// not exactly storage-width / 4 hexadecimal digits (either case).
-std::optional<Word128> parse_storage_word(std::string_view text, int kind);
+// The word of `format` written in `text`, or nothing when the digits after "0x" are not
+// exactly storage-width / 4 hexadecimal digits (either case).
+std::optional<Word128> parse_storage_word(std::string_view text, const FormatTraits& format);
 
-// Why `text` is not a storage word of the kind, as a one-line message.
-std::string storage_word_error(std::string_view text, int kind);
+// Why `text` is not a storage word of the format, as a one-line message.
+std::string storage_word_error(std::string_view text, const FormatTraits& format);
 
 } // namespace binora::cli

@@ -2,17 +2,17 @@
 
 namespace binora::cli {
 
-void append_text(std::string& out, const ReadOut& read_out) {
-    for (std::size_t i = 0; i < read_out.columns.size(); ++i) {
-        out += COLUMN_NAMES[i];
+void append_text(std::string& out, const ReadOut& read_out, Columns columns) {
+    for (const Column column : columns) {
+        out += COLUMN_NAMES[column];
         out += ':';
-        if (!read_out.columns[i].empty()) {
+        if (!read_out[column].empty()) {
             out += ' ';
             // Only the input needs escaping (read_out.hpp).
-            if (i == COL_INPUT)
-                append_escaped(out, read_out.columns[i]);
+            if (column == COL_INPUT)
+                append_escaped(out, read_out[column]);
             else
-                out += read_out.columns[i];
+                out += read_out[column];
         }
         out += '\n';
     }

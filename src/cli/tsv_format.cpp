@@ -68,30 +68,24 @@ void append_escaped(std::string& out, std::string_view text) {
     }
 }
 
-void append_tsv_header(std::string& out) {
-    for (std::size_t i = 0; i < COLUMN_NAMES.size(); ++i) {
+void append_tsv_header(std::string& out, Columns columns) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i != 0) out += '\t';
-        out += COLUMN_NAMES[i];
+        out += COLUMN_NAMES[columns[i]];
     }
     out += '\n';
 }
 
-void append_tsv(std::string& out, const ReadOut& read_out) {
-    static_assert(COL_INPUT == 0);
-    append_escaped(out, read_out[COL_INPUT]);
-    // The other columns need no escaping: they are copied into the line's room at once.
-    std::size_t length = read_out.columns.size(); // the tabs and the line break
-    for (std::size_t i = 1; i < read_out.columns.size(); ++i)
-        length += read_out.columns[i].size();
-    std::size_t at = out.size();
-    out.resize(at + length);
-    for (std::size_t i = 1; i < read_out.columns.size(); ++i) {
-        const std::string_view column = read_out.columns[i];
-        out[at++] = '\t';
-        std::memcpy(out.data() + at, column.data(), column.size());
-        at += column.size();
+void append_tsv(std::string& out, const ReadOut& read_out, Columns columns) {
+    // Only the input needs escaping (read_out.hpp): the other columns are appended as they are.
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i != 0) out += '\t';
+        if (columns[i] == COL_INPUT)
+            append_escaped(out, read_out[columns[i]]);
+        else
+            out += read_out[columns[i]];
     }
-    out[at] = '\n';
+    out += '\n';
 }
 
 } // namespace binora::cli

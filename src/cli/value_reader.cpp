@@ -2,6 +2,7 @@
 
 #include "cli/storage_word_input.hpp"
 #include "model/fixed_text.hpp"
+#include "readout/conversion_error_texts.hpp"
 #include "readout/typed_value.hpp"
 
 #include <utility>
@@ -12,21 +13,61 @@ namespace {
 
 constexpr std::size_t SHORTEST_READ_TEXT = 3; // the value edit reads nothing shorter
 
-constexpr std::string_view kind_column(const FormatTraits& format) {
-    return format.kind == 4 ? "32" : (format.kind == 8 ? "64" : "128");
+// The read-out parts a column needs.
+unsigned part_of(Column column) {
+    switch (column) {
+    case COL_SIGN:
+    case COL_EXPONENT:
+    case COL_SIGNIFICAND:
+        return PART_FIELDS;
+    case COL_HEX:
+        return PART_HEX;
+    case COL_CLASS:
+        return PART_CLASS;
+    case COL_VALUE:
+        return PART_VALUE;
+    case COL_E:
+    case COL_E_LABEL:
+        return PART_EXPONENT_ROW;
+    case COL_SIG:
+        return PART_SIGNIFICAND_ROW;
+    case COL_ULP:
+        return PART_ULP_ROW;
+    case COL_NEXT_UP:
+        return PART_NEXT_UP;
+    case COL_NEXT_DOWN:
+        return PART_NEXT_DOWN;
+    case COL_NEXT_UP_BITS:
+        return PART_NEXT_UP_BITS;
+    case COL_NEXT_DOWN_BITS:
+        return PART_NEXT_DOWN_BITS;
+    case COL_EPSILON:
+        return PART_EPSILON_ROW;
+    case COL_EXACT:
+        return PART_EXACT;
+    default:
+        return 0; // input, kind, status and the error columns are the reader's own
+    }
 }
 
 } // namespace
 
-ValueReader::ValueReader(int kind, int lang, MessageSink messages)
-    : format_(format_of(kind)), lang_(lang), messages_(std::move(messages)) {}
+ValueReader::ValueReader(const CliKind& kind, int lang, std::span<const Column> columns,
+                         MessageSink messages)
+    : kind_(kind), lang_(lang), parts_(0), messages_(std::move(messages)) {
+    for (const Column column : columns) {
+        parts_ |= part_of(column);
+        error_ = error_ || column == COL_ERROR || column == COL_ERROR_ULPS;
+    }
+}
 
 bool ValueReader::word_of(std::string_view input, Word128& word) {
+    const FormatTraits& format = kind_.format;
     if (is_storage_word_text(input)) {
-        const auto parsed = parse_storage_word(input, format_.kind);
+        const auto parsed = parse_storage_word(input, format);
         if (!parsed) {
             message_ = "binora-cli: ";
-            message_ += storage_word_error(input, format_.kind);
+            message_ += storage_word_error(input, format);
             messages_(message_);
             return false;
         }
@@ -40,7 +81,7 @@ bool ValueReader::word_of(std::string_view input, Word128& word) {
     }
     if (typed_.size() < SHORTEST_READ_TEXT)
         typed_.insert(0, SHORTEST_READ_TEXT - typed_.size(), ' ');
-    const TypedWord typed = read_typed_value(format_, typed_);
+    const TypedWord typed = read_typed_value(format, typed_);
     if (typed.status == TypedStatus::invalid) {
         // The message box as one line: its caption, then its text.
         message_.assign(ERROR_CAPTION);
@@ -57,13 +98,15 @@ bool ValueReader::word_of(std::string_view input, Word128& word) {
 void ValueReader::read(std::string_view input, ReadOut& out) {
     out.columns.fill({});
     out[COL_INPUT] = input;
-    out[COL_KIND] = kind_column(format_);
+    out[COL_KIND] = kind_.word;
+    typed_.clear();
     Word128 word = 0;
     out.valid = word_of(input, word);
     out[COL_STATUS] = out.valid ? "ok" : "invalid";
     if (!out.valid) return;
 
-    read_out_value(format_, word, lang_, read_out_);
+    const FormatTraits& format = kind_.format;
+    read_out_value(format, word, lang_, read_out_, parts_);
     const ValueReadOut& r = read_out_;
     out[COL_SIGN] = r.sign;
     out[COL_EXPONENT] = r.exponent;
@@ -82,6 +125,12 @@ void ValueReader::read(std::string_view input, ReadOut& out) {
     out[COL_NEXT_DOWN_BITS] = r.next_down_bits.text;
     out[COL_EPSILON] = r.epsilon_row.text;
     out[COL_EXACT] = r.exact;
+    // A typed decimal number (typed_ is empty for a storage word).
+    if (error_ && !typed_.empty() &&
+        write_conversion_error(format, typed_, word, error_text_, error_ulps_text_)) {
+        out[COL_ERROR] = error_text_;
+        out[COL_ERROR_ULPS] = error_ulps_text_;
+    }
 }
 
 } // namespace binora::cli

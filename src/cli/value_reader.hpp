@@ -3,11 +3,13 @@
 // One value as binora-cli reads it: a decimal text as typed into the value edit, or "0x" and
 // a storage word of the kind; the read-out core then gives every column of the value's bits.
 
+#include "cli/cli_options.hpp"
 #include "cli/read_out.hpp"
 #include "model/format_traits.hpp"
 #include "readout/value_read_out.hpp"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,8 +21,10 @@ using MessageSink = std::function<void(std::string_view line)>;
 
 class ValueReader {
   public:
-    // Values of kind 4, 8 or 16, with the texts of language `lang` (1 Romanian, 2 English).
-    ValueReader(int kind, int lang, MessageSink messages);
+    // Values of `kind`, with the texts of language `lang` (1 Romanian, 2 English); only the
+    // texts of `columns` are computed (the others stay empty).
+    ValueReader(const CliKind& kind, int lang, std::span<const Column> columns,
+                MessageSink messages);
 
     // Fills `out` with the read-out of `input`, whose text must outlive `out`'s use. A text
     // shorter than 3 characters is read as if typed with leading blanks in front (the value
@@ -33,12 +37,16 @@ class ValueReader {
   private:
     bool word_of(std::string_view input, Word128& word);
 
-    const FormatTraits& format_;
+    const CliKind& kind_;
     int lang_;
+    unsigned parts_;     // the read-out parts the columns need (value_read_out.hpp)
+    bool error_ = false; // the error columns are asked for
     MessageSink messages_;
-    std::string typed_;     // the text as typed into the value edit
-    std::string message_;   // the message being said
-    ValueReadOut read_out_; // the latest value's texts, which `out` views
+    std::string typed_;      // the text as typed into the value edit
+    std::string message_;    // the message being said
+    ValueReadOut read_out_;  // the latest value's texts, which `out` views
+    std::string error_text_; // the latest value's error columns
+    std::string error_ulps_text_;
 };
 
 } // namespace binora::cli

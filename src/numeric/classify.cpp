@@ -58,18 +58,24 @@ ClassFlags class_of_fields(std::int32_t exponent_width, std::int32_t significand
 ClassFlags class_of_word(const FormatTraits& format, Word128 word) {
     const Word128 all_ones = (Word128{1} << format.exponent_bits) - 1;
     const Word128 exponent = (word >> format.significand_bits) & all_ones;
-    const bool significand_zeros = (word & ((Word128{1} << format.significand_bits) - 1)) == 0;
+    const Word128 significand_ones = (Word128{1} << format.significand_bits) - 1;
+    const Word128 significand = word & significand_ones;
     const bool exponent_zeros = exponent == 0;
     const bool exponent_ones = exponent == all_ones;
     ClassFlags flags;
-    flags.is_zero = exponent_zeros && significand_zeros;
-    flags.is_subnormal = exponent_zeros && !significand_zeros;
-    flags.is_infinity = exponent_ones && significand_zeros;
-    flags.is_nan = exponent_ones && !significand_zeros;
-    flags.is_finite = !exponent_ones;
-    // All exponent bits but the last.
-    flags.is_exp_max = (exponent >> 1) == (all_ones >> 1);
-    flags.is_exp_min = (exponent >> 1) == 0;
+    flags.is_zero = exponent_zeros && significand == 0;
+    flags.is_subnormal = exponent_zeros && significand != 0;
+    if (format.top == TopExponent::infinity_and_nan) {
+        flags.is_infinity = exponent_ones && significand == 0;
+        flags.is_nan = exponent_ones && significand != 0;
+        // All exponent bits but the last are 1: the largest finite exponent, or none.
+        flags.is_exp_max = (exponent >> 1) == (all_ones >> 1);
+    } else {
+        flags.is_nan = exponent_ones && significand == significand_ones;
+        flags.is_exp_max = exponent_ones; // the largest exponent is a finite one
+    }
+    flags.is_finite = !flags.is_infinity && !flags.is_nan;
+    flags.is_exp_min = (exponent >> 1) == 0; // all exponent bits but the last are 0
     return flags;
 }
 

@@ -33,8 +33,11 @@ struct ClassFlags {
 ClassFlags class_of_fields(std::int32_t exponent_width, std::int32_t significand_width,
                            std::string_view exponent_bits, std::string_view significand_bits);
 
-// The class of a storage word of `format` (its low storage-width bits): the same flags as
-// class_of_fields of the word's exponent and significand fields.
+// The class of a storage word of `format` (its low storage-width bits): for the formats whose
+// all-ones exponent holds infinities and NaNs, the same flags as class_of_fields of the
+// word's exponent and significand fields; for a format whose all-ones exponent holds finite
+// numbers, only the all-ones significand is a NaN, nothing an infinity, and is_exp_max marks
+// the all-ones exponent, the largest.
 ClassFlags class_of_word(const FormatTraits& format, Word128 word);
 
 // What the first three characters of a typed text spell (a shorter text is read as if

@@ -1,6 +1,9 @@
 #include "numeric/decimal_reader.hpp"
 
 #include "numeric/float_traits.hpp"
+#include "numeric/from_c_text.hpp"
+
+#include <cmath>
 
 #include <string>
 
@@ -18,17 +21,12 @@ bool ends_number(char c) {
     return is_blank(c) || c == ',' || c == '/';
 }
 
-struct Scan {
-    ReadStatus status = ReadStatus::invalid;
-    // The number in the C library's syntax (exponent letter "e", no "+" in front): a part of
-    // the text read, or of `buffer` where a letter D had to become an "e".
-    std::string_view c_text;
-};
+} // namespace
 
 // Checks the syntax and finds the number in the form from_chars, strtod and their relatives
 // accept. Validating first matters: those functions also take hexadecimal, "inf", "nan" and
 // leading blanks, none of which is a number here.
-Scan scan_number(std::string_view text, std::string& buffer) {
+DecimalScan scan_decimal(std::string_view text, std::string& buffer) {
     std::size_t at = 0;
     while (at < text.size() && is_blank(text[at]))
         ++at;
@@ -70,11 +68,9 @@ Scan scan_number(std::string_view text, std::string& buffer) {
     return {ReadStatus::ok, number};
 }
 
-} // namespace
-
 template <typename Real> ReadResult<Real> read_decimal(std::string_view text) {
     std::string buffer;
-    const Scan scan = scan_number(text, buffer);
+    const DecimalScan scan = scan_decimal(text, buffer);
     if (scan.status != ReadStatus::ok) return {scan.status, 0};
     const Real value = FloatTraits<Real>::from_c_text(scan.c_text);
     // The syntax admits no infinity, so an infinite result can only be a rounded overflow;
@@ -86,6 +82,15 @@ template <typename Real> ReadResult<Real> read_decimal(std::string_view text) {
 template ReadResult<float> read_decimal<float>(std::string_view);
 template ReadResult<double> read_decimal<double>(std::string_view);
 template ReadResult<__float128> read_decimal<__float128>(std::string_view);
+
+ReadResult<double> read_narrow(const FormatTraits& format, std::string_view text) {
+    std::string buffer;
+    const DecimalScan scan = scan_decimal(text, buffer);
+    if (scan.status != ReadStatus::ok) return {scan.status, 0};
+    const double value = narrow_from_c_text(format, scan.c_text);
+    if (std::isinf(value)) return {ReadStatus::overflow, 0};
+    return {ReadStatus::ok, value};
+}
 
 ReadResult<float> read_binary32(std::string_view text) {
     return read_decimal<float>(text);

@@ -17,6 +17,9 @@
 // largest finite number is reported as overflow. Any length of text is read in time
 // proportional to its length.
 
+#include "model/format_traits.hpp"
+
+#include <string>
 #include <string_view>
 
 namespace binora {
@@ -35,6 +38,20 @@ template <typename Real> struct ReadResult {
 
 // Reads `text` into Real: float (binary32), double (binary64) or __float128 (binary128).
 template <typename Real> ReadResult<Real> read_decimal(std::string_view text);
+
+// Reads `text` into a narrow format (model/format_traits.hpp: NARROW_FORMATS); the value is
+// exact in the double. Overflow: the rounded magnitude exceeds the largest finite number.
+ReadResult<double> read_narrow(const FormatTraits& format, std::string_view text);
+
+// The number of `text` in the C library's syntax (an optional "-", digits with an optional
+// point, an optional exponent "e" and an optionally signed integer), found with the syntax
+// above: a part of `text`, or of `buffer` where a letter D had to become an "e". The status
+// is ok, no_number or invalid (overflow is for the readers to tell).
+struct DecimalScan {
+    ReadStatus status = ReadStatus::invalid;
+    std::string_view c_text;
+};
+DecimalScan scan_decimal(std::string_view text, std::string& buffer);
 
 ReadResult<float> read_binary32(std::string_view text);
 ReadResult<double> read_binary64(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "model/format_traits.hpp"
 #include "numeric/classic_locale.hpp"
+#include "numeric/narrow_format.hpp"
 
 // mpfr.h declares its binary128 functions with C's name _Float128, which g++ 12 and clang
 // do not know in C++; __float128 is the same type there.
@@ -13,6 +14,7 @@
 #undef _Float128
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -34,30 +36,33 @@ template <typename Real, typename CRead> Real read_c_text(std::string_view c_tex
 
 constexpr const FormatTraits& BINARY128 = FORMATS[2];
 
-// MPFR writes a number as 0.1b...b * 2^exponent: the largest finite binary128 number has the
-// exponent Emax + 1, the smallest subnormal 2^(Emin - P + 1) the exponent Emin - P + 2.
-constexpr mpfr_exp_t MPFR_EMAX = BINARY128.emax + 1;
-constexpr mpfr_exp_t MPFR_EMIN = BINARY128.emin - BINARY128.precision + 2;
-
-// Puts MPFR's exponent range (a setting of the calling thread) to binary128's and restores
-// the previous range when it ends.
-class Binary128ExponentRange {
+// Puts MPFR's exponent range (a setting of the calling thread) to a format's and restores the
+// previous range when it ends. MPFR writes a number as 0.1b...b * 2^exponent: the largest
+// finite numbers have the exponent Emax + 1, the smallest subnormal 2^(Emin - P + 1) the
+// exponent Emin - P + 2.
+class FormatExponentRange {
   public:
-    Binary128ExponentRange() : emin_(mpfr_get_emin()), emax_(mpfr_get_emax()) {
-        mpfr_set_emin(MPFR_EMIN);
-        mpfr_set_emax(MPFR_EMAX);
+    explicit FormatExponentRange(const FormatTraits& format)
+        : emin_(mpfr_get_emin()), emax_(mpfr_get_emax()) {
+        mpfr_set_emin(format.emin - format.precision + 2);
+        mpfr_set_emax(format.emax + 1);
     }
-    ~Binary128ExponentRange() {
+    ~FormatExponentRange() {
         mpfr_set_emin(emin_);
         mpfr_set_emax(emax_);
     }
-    Binary128ExponentRange(const Binary128ExponentRange&) = delete;
-    Binary128ExponentRange& operator=(const Binary128ExponentRange&) = delete;
+    FormatExponentRange(const FormatExponentRange&) = delete;
+    FormatExponentRange& operator=(const FormatExponentRange&) = delete;
 
   private:
     mpfr_exp_t emin_;
     mpfr_exp_t emax_;
 };
+
+// Reads the text into `x` at its precision, rounded to nearest with ties to even once: a
+// result below the smallest normal number is rounded again to the subnormal precision with
+// MPFR's record of the first rounding, so that the two roundings make one.
+void read_in_format(mpfr_t x, const FormatTraits& format, std::string_view c_text);
 
 // The text with its exponent brought within ±(length + 5000), which changes no result: the
 // value lies within 10^±length of 10^exponent, so beyond that bound it is above 10^4933
@@ -83,6 +88,13 @@ std::string with_bounded_exponent(std::string_view c_text) {
     return std::string(c_text);
 }
 
+void read_in_format(mpfr_t x, const FormatTraits& format, std::string_view c_text) {
+    const std::string text = with_bounded_exponent(c_text);
+    const ClassicLocaleScope classic; // MPFR takes the decimal point from the locale
+    const FormatExponentRange range(format);
+    mpfr_subnormalize(x, mpfr_strtofr(x, text.c_str(), nullptr, 10, MPFR_RNDN), MPFR_RNDN);
+}
+
 } // namespace
 
 float binary32_from_c_text(std::string_view c_text) {
@@ -94,12 +106,19 @@ double binary64_from_c_text(std::string_view c_text) {
 }
 
 __float128 binary128_from_c_text(std::string_view c_text) {
-    const std::string text = with_bounded_exponent(c_text);
-    const ClassicLocaleScope classic; // MPFR takes the decimal point from the locale
-    const Binary128ExponentRange range;
     MPFR_DECL_INIT(x, BINARY128.precision); // on the stack: no allocation per read
-    mpfr_subnormalize(x, mpfr_strtofr(x, text.c_str(), nullptr, 10, MPFR_RNDN), MPFR_RNDN);
+    read_in_format(x, BINARY128, c_text);
     return mpfr_get_float128(x, MPFR_RNDN);
+}
+
+double narrow_from_c_text(const FormatTraits& format, std::string_view c_text) {
+    mpfr_t x;
+    mpfr_init2(x, format.precision);
+    read_in_format(x, format, c_text);
+    double value = mpfr_get_d(x, MPFR_RNDN); // exact: a double holds every value
+    mpfr_clear(x);
+    if (std::fabs(value) > largest_finite(format)) value = std::copysign(HUGE_VAL, value);
+    return value;
 }
 
 } // namespace binora

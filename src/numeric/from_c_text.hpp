@@ -9,6 +9,8 @@
 // finite number gives an infinity of its sign; one that rounds below the smallest subnormal
 // number gives a zero of its sign.
 
+#include "model/format_traits.hpp"
+
 #include <string_view>
 
 namespace binora {
@@ -24,5 +26,11 @@ double binary64_from_c_text(std::string_view c_text);
 // again to the subnormal precision with MPFR's record of the first rounding, so that the two
 // roundings make one.
 __float128 binary128_from_c_text(std::string_view c_text);
+
+// MPFR in the same way, at the precision and in the exponent range of a narrow format
+// (model/format_traits.hpp: NARROW_FORMATS), whose every value a double holds exactly. A
+// result whose magnitude exceeds the format's largest finite number (also one that the
+// format's precision could hold beyond it, as 480 in E4M3) gives an infinity of its sign.
+double narrow_from_c_text(const FormatTraits& format, std::string_view c_text);
 
 } // namespace binora

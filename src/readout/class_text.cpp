@@ -38,4 +38,14 @@ std::string_view class_text(const ClassFlags& flags, int kind, int lang, std::st
     return room;
 }
 
+std::string_view class_text(const ClassFlags& flags, const FormatTraits& format, int lang,
+                            std::string& room) {
+    const bool normal =
+        !flags.is_zero && !flags.is_subnormal && !flags.is_infinity && !flags.is_nan;
+    if (has_native_type(format) || !normal) return class_text(flags, format.kind, lang, room);
+    room.assign(pick(lang, "Numar normalizat: ", "Normalized Number: "));
+    room += format.name;
+    return room;
+}
+
 } // namespace binora

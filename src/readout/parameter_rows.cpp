@@ -3,12 +3,14 @@
 #include "model/fixed_text.hpp"
 #include "model/language.hpp"
 #include "numeric/format_type.hpp"
+#include "numeric/narrow_format.hpp"
 #include "numeric/next_up_down.hpp"
 #include "numeric/ulp.hpp"
 
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <optional>
 
 namespace binora {
 
@@ -33,6 +35,18 @@ constexpr std::string_view pick(int lang, std::string_view romanian, std::string
     return lang == LANG_ENGLISH ? english : romanian;
 }
 
+// Whether the neighbours in binary show the whole significand: binary32 and the narrow
+// formats; binary64 and binary128 show its last 16 bits.
+bool whole_significand(const FormatTraits& format) {
+    return format.storage_bits <= 32;
+}
+
+// The decimal form of a narrow format: as many significant digits as it takes for the value
+// to read back as itself, the exponent letter E and at least two exponent digits.
+NumberForm narrow_form(const FormatTraits& format, bool plus_sign) {
+    return {0, format.decimal_digits - 1, 'E', 2, plus_sign};
+}
+
 // The fields of a stored word (all its bits, sign first) separated by "_"; binary64 and
 // binary128 keep only the last 16 significand bits, after "_...".
 std::string_view fields_text(Word128 word, const FormatTraits& format, NumberText& room) {
@@ -44,7 +58,7 @@ std::string_view fields_text(Word128 word, const FormatTraits& format, NumberTex
     *at++ = bits[0];
     *at++ = '_';
     at = std::copy_n(bits + 1, exponent_bits, at);
-    if (format.kind == 4) {
+    if (whole_significand(format)) {
         *at++ = '_';
         at = std::copy(bits + 1 + exponent_bits, bits + storage_bits, at);
     } else {
@@ -55,7 +69,7 @@ std::string_view fields_text(Word128 word, const FormatTraits& format, NumberTex
 }
 
 std::string_view binary_caption(const FormatTraits& format, bool upward, int lang) {
-    if (format.kind == 4)
+    if (whole_significand(format))
         return upward ? "      Nearest > X  (S_Exp_Sig)" : "      Nearest < X  (S_Exp_Sig)";
     if (upward)
         return pick(lang, "Nearest > X; Semnificand: ultimii 16 biti",
@@ -71,6 +85,8 @@ std::string_view binary_caption(const FormatTraits& format, bool upward, int lan
 } // namespace
 
 std::string_view canonical_value(const FormatTraits& format, Word128 word, NumberText& room) {
+    if (!has_native_type(format))
+        return format_number(narrow_value(format, word), narrow_form(format, true), room);
     return with_format_type(format.kind, [&](auto traits) {
         const auto x = value_of_word(traits, word);
         return cut_to(format_number(x, unjustified(kind_form(format.kind, true)), room),
@@ -103,13 +119,19 @@ RowText exponent_row(const FormatTraits& format, Word128 exponent_field, const C
 RowText significand_row(const FormatTraits& format, Word128 significand_field,
                         const ClassFlags& flags, int lang, NumberText& room) {
     const bool hidden = flags.is_finite && !flags.is_subnormal && !flags.is_zero;
+    const std::string_view caption = pick(lang, "     Semnificand", "     Significand");
+    if (!has_native_type(format)) {
+        const double value =
+            significand_value<double>(significand_field, format.significand_bits, hidden);
+        return {format_number(value, narrow_form(format, false), room), caption};
+    }
     const std::string_view text = with_format_type(format.kind, [&](auto traits) {
         using Real = typename decltype(traits)::Real;
         const Real value =
             significand_value<Real>(significand_field, format.significand_bits, hidden);
         return format_number(value, unjustified(significand_form(format.kind)), room);
     });
-    return {cut_to(text, SIGNIFICAND_LENGTH), pick(lang, "     Semnificand", "     Significand")};
+    return {cut_to(text, SIGNIFICAND_LENGTH), caption};
 }
 
 std::string_view ulp_number(const FormatTraits& format, Word128 word, NumberText& room) {
@@ -120,36 +142,48 @@ std::string_view ulp_number(const FormatTraits& format, Word128 word, NumberText
 }
 
 RowText ulp_row(const FormatTraits& format, Word128 word, NumberText& room) {
+    constexpr std::string_view caption = "        ULP(X)";
+    if (!has_native_type(format))
+        return {format_number(narrow_ulp(format, word), narrow_form(format, false), room), caption};
     const std::string_view text = with_format_type(format.kind, [&](auto traits) {
         return format_number(ulp(value_of_word(traits, word)), unjustified(kind_form(format.kind)),
                              room);
     });
-    return {cut_to(text, ULP_LENGTH), "        ULP(X)"};
+    return {cut_to(text, ULP_LENGTH), caption};
 }
 
 RowText neighbour_row(const FormatTraits& format, Word128 word, bool upward, bool binary, int lang,
                       NumberText& room) {
+    const std::string_view decimal_caption = upward ? "      Nearest, > X" : "      Nearest, < X";
+    const std::string_view caption =
+        binary ? binary_caption(format, upward, lang) : decimal_caption;
+    if (!has_native_type(format)) {
+        const std::optional<Word128> near = narrow_next(format, word, upward);
+        if (!near) return {NO_NEIGHBOUR, caption};
+        if (binary) return {fields_text(*near, format, room), caption};
+        return {format_number(narrow_value(format, *near), narrow_form(format, false), room),
+                caption};
+    }
     return with_format_type(format.kind, [&](auto traits) {
         const auto x = value_of_word(traits, word);
         const auto near = upward ? next_up(x) : next_down(x);
         if (binary)
             return RowText{cut_to(fields_text(traits.word(near), format, room), VALUE_LENGTH),
-                           binary_caption(format, upward, lang)};
+                           caption};
         const std::string_view text =
             format_number(near, unjustified(kind_form(format.kind)), room);
-        return RowText{cut_to(text, VALUE_LENGTH),
-                       upward ? "      Nearest, > X" : "      Nearest, < X"};
+        return RowText{cut_to(text, VALUE_LENGTH), caption};
     });
 }
 
 RowText epsilon_row(const FormatTraits& format) {
     switch (format.kind) {
-    case 4:
-        return {"Epsilon = ULP(1.0).", "Epsilon"};
     case 8:
         return {"Epsilon = ULP(1.D0).", "Epsilon"};
-    default:
+    case 16:
         return {"Epsilon = ULP(1.Q0).", "Epsilon"};
+    default:
+        return {"Epsilon = ULP(1.0).", "Epsilon"};
     }
 }
 

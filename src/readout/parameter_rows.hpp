@@ -24,7 +24,9 @@ struct RowText {
 
 // X in canonical form, as the value edit shows it after a rebuild: "(SP,1pE)" for binary32,
 // "(SP,1pD)" for binary64 and binary128 (number_format.hpp), without leading blanks; 0.1 in
-// binary32 is "+1.0000000E-01".
+// binary32 is "+1.0000000E-01". A narrow format writes as many significant digits as its
+// values need (FormatTraits::decimal_digits) with the letter E: 65504 in binary16 is
+// "+6.5504E+04". Every row below writes a narrow format's numbers in the same form.
 std::string_view canonical_value(const FormatTraits& format, Word128 word, NumberText& room);
 
 // Row 1: E of a datum whose exponent field holds `exponent_field`, the field's value minus
@@ -59,17 +61,23 @@ RowText significand_row(const FormatTraits& format, Word128 significand_field,
 std::string_view ulp_number(const FormatTraits& format, Word128 word, NumberText& room);
 RowText ulp_row(const FormatTraits& format, Word128 word, NumberText& room);
 
+// The text of a neighbour that does not exist: beyond the largest finite number of a format
+// without infinities (E4M3).
+constexpr std::string_view NO_NEIGHBOUR = "none";
+
 // Rows 4 and 5: X+ (`upward`) or X-. In decimal, the layout of ULP(X) with the caption
 // "      Nearest, > X" or "      Nearest, < X"; in `binary`, the stored bit pattern with
 // its fields separated by "_": whole for binary32 ("s_eeeeeeee_f...f", 34 characters), for
 // binary64 and binary128 the sign, the exponent and "_..." before the last 16 significand
 // bits, where a neighbour differs from X; the caption says which neighbour and which layout,
-// in language `lang`.
+// in language `lang`. A narrow format's neighbours are written in its decimal form, and as a
+// whole word like binary32's.
 RowText neighbour_row(const FormatTraits& format, Word128 word, bool upward, bool binary, int lang,
                       NumberText& room);
 
-// Row 6: the definition of epsilon with the literal one of the kind ("Epsilon = ULP(1.0).",
-// "Epsilon = ULP(1.D0).", "Epsilon = ULP(1.Q0).") and the caption "Epsilon".
+// Row 6: the definition of epsilon with the literal one of the kind ("Epsilon = ULP(1.0)."
+// for binary32 and the narrow formats, "Epsilon = ULP(1.D0).", "Epsilon = ULP(1.Q0).") and
+// the caption "Epsilon".
 RowText epsilon_row(const FormatTraits& format);
 
 } // namespace binora

@@ -4,6 +4,7 @@
 #include "numeric/classify.hpp"
 #include "numeric/decimal_reader.hpp"
 #include "numeric/format_type.hpp"
+#include "numeric/narrow_format.hpp"
 
 namespace binora {
 
@@ -22,12 +23,10 @@ Word128 exponent_ones(const FormatTraits& format) {
 } // namespace
 
 TypedWord read_decimal_word(const FormatTraits& format, std::string_view text) {
-    return with_format_type(format.kind, [text](auto traits) {
-        using T = decltype(traits);
-        const auto read = read_decimal<typename T::Real>(text);
-        switch (read.status) {
+    const auto typed = [](ReadStatus status, auto word_of_value) {
+        switch (status) {
         case ReadStatus::ok:
-            return TypedWord{TypedStatus::ok, Word128{T::word(read.value)}};
+            return TypedWord{TypedStatus::ok, word_of_value()};
         case ReadStatus::no_number:
             return TypedWord{TypedStatus::no_number, 0};
         case ReadStatus::invalid:
@@ -35,6 +34,14 @@ TypedWord read_decimal_word(const FormatTraits& format, std::string_view text) {
             break;
         }
         return TypedWord{TypedStatus::invalid, 0};
+    };
+    if (!has_native_type(format)) {
+        const auto read = read_narrow(format, text);
+        return typed(read.status, [&] { return narrow_word(format, read.value); });
+    }
+    return with_format_type(format.kind, [&](auto traits) {
+        const auto read = read_decimal<typename decltype(traits)::Real>(text);
+        return typed(read.status, [&] { return Word128{traits.word(read.value)}; });
     });
 }
 
@@ -50,7 +57,11 @@ TypedWord read_typed_value(const FormatTraits& format, std::string_view text) {
     if (trim_right(text).size() < SHORTEST_READ_TEXT) return {TypedStatus::unread, 0};
     const TypedSpelling spelling = typed_spelling(text);
     if (spelling.is_nan) return {TypedStatus::ok, typed_nan_word(format, spelling.negative)};
-    if (spelling.is_infinity) return {TypedStatus::ok, infinity_word(format, spelling.negative)};
+    if (spelling.is_infinity) {
+        // A format without infinities refuses the spelling as it refuses an overflow.
+        if (format.top != TopExponent::infinity_and_nan) return {TypedStatus::invalid, 0};
+        return {TypedStatus::ok, infinity_word(format, spelling.negative)};
+    }
     return read_decimal_word(format, text);
 }
 

@@ -28,7 +28,8 @@ struct TypedWord {
 };
 
 // The stored word of the decimal number at the start of `text` (decimal_reader.hpp: syntax,
-// and rounding once to nearest with ties to even); never unread.
+// and rounding once to nearest with ties to even, for a narrow format by MPFR); never
+// unread.
 TypedWord read_decimal_word(const FormatTraits& format, std::string_view text);
 
 // The pattern shown for a typed infinity (significand all "0") or NaN (all "1"), with the
@@ -38,7 +39,8 @@ Word128 typed_nan_word(const FormatTraits& format, bool negative);
 
 // A text typed into the value edit: unread when it is shorter than three characters without
 // its trailing blanks; an infinity or NaN spelling (classify.hpp: typed_spelling) gives its
-// pattern; anything else is read as a decimal number.
+// pattern (an infinity is invalid in a format without infinities); anything else is read as
+// a decimal number.
 TypedWord read_typed_value(const FormatTraits& format, std::string_view text);
 
 } // namespace binora

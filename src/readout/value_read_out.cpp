@@ -3,51 +3,68 @@
 #include "numeric/classify.hpp"
 #include "numeric/exact_decimal.hpp"
 #include "numeric/format_type.hpp"
+#include "numeric/narrow_format.hpp"
 #include "readout/class_text.hpp"
 
 #include <cstddef>
 
 namespace binora {
 
-void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out) {
+void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out,
+                    unsigned parts) {
+    const auto asked = [parts](ReadOutPart part) { return (parts & part) != 0; };
+    out.sign = out.exponent = out.significand = out.hex = out.class_text = out.value = {};
+    out.exponent_row = out.significand_row = out.ulp_row = {};
+    out.next_up = out.next_down = out.next_up_bits = out.next_down_bits = out.epsilon_row = {};
+    out.exact = {};
     const auto storage_bits = static_cast<std::size_t>(format.storage_bits);
     const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
-    write_bit_string(word, format.storage_bits, out.bits_storage);
-    const std::string_view bits(out.bits_storage, storage_bits);
-    out.sign = bits.substr(0, 1);
-    out.exponent = bits.substr(1, exponent_bits);
-    out.significand = bits.substr(1 + exponent_bits);
-    write_hex_string(word, format.storage_bits, out.hex_storage);
-    out.hex = std::string_view(out.hex_storage, storage_bits / 4);
-
+    if (asked(PART_FIELDS)) {
+        write_bit_string(word, format.storage_bits, out.bits_storage);
+        const std::string_view bits(out.bits_storage, storage_bits);
+        out.sign = bits.substr(0, 1);
+        out.exponent = bits.substr(1, exponent_bits);
+        out.significand = bits.substr(1 + exponent_bits);
+    }
+    if (asked(PART_HEX)) {
+        write_hex_string(word, format.storage_bits, out.hex_storage);
+        out.hex = std::string_view(out.hex_storage, storage_bits / 4);
+    }
     const ClassFlags flags = class_of_word(format, word);
-    out.class_text = class_text(flags, format.kind, lang, out.class_storage);
-    out.value = canonical_value(format, word, out.value_storage);
+    if (asked(PART_CLASS)) out.class_text = class_text(flags, format, lang, out.class_storage);
+    if (asked(PART_VALUE)) out.value = canonical_value(format, word, out.value_storage);
 
     out.finite = flags.is_finite;
-    if (!out.finite) {
-        out.exponent_row = out.significand_row = out.ulp_row = {};
-        out.next_up = out.next_down = out.next_up_bits = out.next_down_bits = {};
-        out.epsilon_row = {};
-        out.exact = {};
-        return;
-    }
-    const Word128 significand_mask = (Word128{1} << format.significand_bits) - 1;
+    if (!out.finite) return; // no parameter rows and no exact value
     NumberText* room = out.row_storage;
-    const Word128 exponent_field =
-        (word >> format.significand_bits) & ((Word128{1} << format.exponent_bits) - 1);
-    out.exponent_row = exponent_row(format, exponent_field, flags, lang, room[0]);
-    out.significand_row = significand_row(format, word & significand_mask, flags, lang, room[1]);
-    out.ulp_row = ulp_row(format, word, room[2]);
-    out.next_up = neighbour_row(format, word, true, false, lang, room[3]);
-    out.next_down = neighbour_row(format, word, false, false, lang, room[4]);
-    out.next_up_bits = neighbour_row(format, word, true, true, lang, room[5]);
-    out.next_down_bits = neighbour_row(format, word, false, true, lang, room[6]);
-    out.epsilon_row = epsilon_row(format);
-    with_format_type(format.kind, [&](auto traits) {
-        write_exact_decimal(out.exact_storage, value_of_word(traits, word));
-    });
-    out.exact = out.exact_storage;
+    if (asked(PART_EXPONENT_ROW)) {
+        const Word128 exponent_field =
+            (word >> format.significand_bits) & ((Word128{1} << format.exponent_bits) - 1);
+        out.exponent_row = exponent_row(format, exponent_field, flags, lang, room[0]);
+    }
+    if (asked(PART_SIGNIFICAND_ROW)) {
+        const Word128 significand_mask = (Word128{1} << format.significand_bits) - 1;
+        out.significand_row =
+            significand_row(format, word & significand_mask, flags, lang, room[1]);
+    }
+    if (asked(PART_ULP_ROW)) out.ulp_row = ulp_row(format, word, room[2]);
+    if (asked(PART_NEXT_UP)) out.next_up = neighbour_row(format, word, true, false, lang, room[3]);
+    if (asked(PART_NEXT_DOWN))
+        out.next_down = neighbour_row(format, word, false, false, lang, room[4]);
+    if (asked(PART_NEXT_UP_BITS))
+        out.next_up_bits = neighbour_row(format, word, true, true, lang, room[5]);
+    if (asked(PART_NEXT_DOWN_BITS))
+        out.next_down_bits = neighbour_row(format, word, false, true, lang, room[6]);
+    if (asked(PART_EPSILON_ROW)) out.epsilon_row = epsilon_row(format);
+    if (asked(PART_EXACT)) {
+        if (has_native_type(format))
+            with_format_type(format.kind, [&](auto traits) {
+                write_exact_decimal(out.exact_storage, value_of_word(traits, word));
+            });
+        else
+            write_exact_decimal(out.exact_storage, narrow_value(format, word));
+        out.exact = out.exact_storage;
+    }
 }
 
 } // namespace binora

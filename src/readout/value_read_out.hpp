@@ -3,8 +3,9 @@
 // Everything the window shows for a stored datum, computed at once as plain texts: the bit
 // fields, the storage word in hexadecimal, the class, X in canonical form, every row of the
 // parameter list with its caption (the neighbours in decimal and as bits) and the exact
-// decimal value. The window's routines write the same texts into their controls one piece at
-// a time (parameter_rows.hpp, class_text.hpp); binora-cli prints them.
+// decimal value; the same for binora-cli's narrow formats. Every text is printable ASCII
+// without a quote or a backslash. The window's routines write the same texts into their controls
+// one piece at a time (parameter_rows.hpp, class_text.hpp); binora-cli prints them.
 
 #include "model/format_traits.hpp"
 #include "numeric/number_format.hpp"
@@ -54,8 +55,28 @@ struct ValueReadOut {
     std::string exact_storage;
 };
 
+// The parts of a read-out, to ask for some of them only.
+enum ReadOutPart : unsigned {
+    PART_FIELDS = 1U << 0,          // sign, exponent, significand
+    PART_HEX = 1U << 1,             // hex
+    PART_CLASS = 1U << 2,           // class_text
+    PART_VALUE = 1U << 3,           // value
+    PART_EXPONENT_ROW = 1U << 4,    // exponent_row
+    PART_SIGNIFICAND_ROW = 1U << 5, // significand_row
+    PART_ULP_ROW = 1U << 6,         // ulp_row
+    PART_NEXT_UP = 1U << 7,         // next_up
+    PART_NEXT_DOWN = 1U << 8,       // next_down
+    PART_NEXT_UP_BITS = 1U << 9,    // next_up_bits
+    PART_NEXT_DOWN_BITS = 1U << 10, // next_down_bits
+    PART_EPSILON_ROW = 1U << 11,    // epsilon_row
+    PART_EXACT = 1U << 12,          // exact
+    ALL_PARTS = (1U << 13) - 1,
+};
+
 // Fills `out` with the read-outs of the datum stored in `word` (its low storage-width bits)
-// in `format`, with the texts of language `lang` (1 Romanian, 2 English).
-void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out);
+// in `format`, with the texts of language `lang` (1 Romanian, 2 English): the parts asked
+// for (ReadOutPart bits), the others empty. `finite` is always set.
+void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out,
+                    unsigned parts = ALL_PARTS);
 
 } // namespace binora

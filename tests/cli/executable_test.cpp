@@ -18,9 +18,10 @@
 namespace binora::cli::testing {
 namespace {
 
-const std::string USAGE = "usage: binora-cli [--kind 32|64|128] [--lang en|ro] "
-                          "[--format text|tsv|json] [--header] [VALUE ...]\n"
-                          "       binora-cli --help | --version\n";
+const std::string USAGE =
+    "usage: binora-cli [--kind 32|64|128|16|bf16|e5m2|e4m3] [--lang en|ro]\n"
+    "                  [--format text|tsv|json] [--columns NAME,...] [--header] [VALUE ...]\n"
+    "       binora-cli --help | --version\n";
 
 TEST(Executable, ExitStatusesAndMessages) {
     struct Row {
@@ -42,7 +43,17 @@ TEST(Executable, ExitStatusesAndMessages) {
          1,
          "binora-cli: 0x3F800000: a binary64 storage word is 0x and exactly 16 hexadecimal "
          "digits\n"},
-        {{"--kind", "16"}, "", 2, "binora-cli: bad kind '16' (32, 64 or 128)\n" + USAGE},
+        {{"--kind", "8"},
+         "",
+         2,
+         "binora-cli: bad kind '8' (32, 64, 128, 16, bf16, e5m2 or e4m3)\n" + USAGE},
+        {{"--columns", "hex,Hex"},
+         "",
+         2,
+         "binora-cli: unknown column 'Hex' (input, kind, status, sign, exponent, significand, "
+         "hex, class, value, E, E_label, sig, ulp, next_up, next_down, next_up_bits, "
+         "next_down_bits, epsilon, exact, error, error_ulps)\n" +
+             USAGE},
         {{"--fast", "1"}, "", 2, "binora-cli: unknown option --fast\n" + USAGE},
         {{"--format"}, "", 2, "binora-cli: option --format needs a value\n" + USAGE},
         {{"1", "0x3F800000"},
@@ -79,8 +90,9 @@ TEST(Executable, HelpAndVersion) {
     const ProcessRun help = run_cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.starts_with(USAGE)) << help.out;
-    for (const char* word : {"--kind 32|64|128", "--lang en|ro", "--format text|tsv|json",
-                             "--header", "0x", "Exit status"})
+    for (const char* word :
+         {"--kind KIND", "bf16", "e5m2", "e4m3", "--lang en|ro", "--format text|tsv|json",
+          "--columns NAME,...", "error_ulps", "--header", "0x", "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     EXPECT_EQ(help.errors, "");
 

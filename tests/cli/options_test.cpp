@@ -18,7 +18,8 @@ TEST(Options, DefaultsAreBinary64EnglishTextFromStandardInput) {
     const auto parsed = parse({});
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->action, Action::read_values);
-    EXPECT_EQ(parsed.options->kind, 8);
+    EXPECT_EQ(parsed.options->kind->word, "64");
+    EXPECT_EQ(parsed.options->columns, default_columns());
     EXPECT_EQ(parsed.options->lang, 2);
     EXPECT_EQ(parsed.options->format, OutputFormat::text);
     EXPECT_FALSE(parsed.options->header);
@@ -28,42 +29,42 @@ TEST(Options, DefaultsAreBinary64EnglishTextFromStandardInput) {
 TEST(Options, AcceptedForms) {
     struct Row {
         std::vector<const char*> words;
-        int kind;
+        std::string_view kind;
         int lang;
         OutputFormat format;
         bool header;
         std::vector<std::string> values;
     };
     const Row rows[] = {
-        {{"--kind", "32", "0.1"}, 4, 2, OutputFormat::text, false, {"0.1"}},
-        {{"--kind=128", "--lang=ro", "--format=json"}, 16, 1, OutputFormat::json, false, {}},
+        {{"--kind", "32", "0.1"}, "32", 2, OutputFormat::text, false, {"0.1"}},
+        {{"--kind=128", "--lang=ro", "--format=json"}, "128", 1, OutputFormat::json, false, {}},
         {{"--format", "tsv", "--header", "1", "-2", "Inf"},
-         8,
+         "64",
          2,
          OutputFormat::tsv,
          true,
          {"1", "-2", "Inf"}},
-        {{"-0", "--kind", "64", "-nan"}, 8, 2, OutputFormat::text, false, {"-0", "-nan"}},
-        {{"--", "--kind", "--"}, 8, 2, OutputFormat::text, false, {"--kind", "--"}},
+        {{"-0", "--kind", "64", "-nan"}, "64", 2, OutputFormat::text, false, {"-0", "-nan"}},
+        {{"--", "--kind", "--"}, "64", 2, OutputFormat::text, false, {"--kind", "--"}},
         {{"--kind", "32", "0x3F800000", "0x3f800000"},
-         4,
+         "32",
          2,
          OutputFormat::text,
          false,
          {"0x3F800000", "0x3f800000"}},
         {{"--kind", "128", "0X3FFF0000000000000000000000000000"},
-         16,
+         "128",
          2,
          OutputFormat::text,
          false,
          {"0X3FFF0000000000000000000000000000"}},
-        {{"--kind", "32", "--kind", "64"}, 8, 2, OutputFormat::text, false, {}},
-        {{""}, 8, 2, OutputFormat::text, false, {""}},
+        {{"--kind", "32", "--kind", "64"}, "64", 2, OutputFormat::text, false, {}},
+        {{""}, "64", 2, OutputFormat::text, false, {""}},
     };
     for (const auto& row : rows) {
         const auto parsed = parse(row.words);
         ASSERT_TRUE(parsed.options) << parsed.error;
-        EXPECT_EQ(parsed.options->kind, row.kind);
+        EXPECT_EQ(parsed.options->kind->word, row.kind);
         EXPECT_EQ(parsed.options->lang, row.lang);
         EXPECT_EQ(parsed.options->format, row.format);
         EXPECT_EQ(parsed.options->header, row.header);
@@ -83,8 +84,20 @@ TEST(Options, UsageErrorsSayWhatIsWrong) {
     };
     const Row rows[] = {
         {{"--bogus"}, "unknown option --bogus"},
-        {{"--kind", "16"}, "bad kind '16' (32, 64 or 128)"},
-        {{"--kind=4"}, "bad kind '4' (32, 64 or 128)"},
+        {{"--kind", "8"}, "bad kind '8' (32, 64, 128, 16, bf16, e5m2 or e4m3)"},
+        {{"--kind=4"}, "bad kind '4' (32, 64, 128, 16, bf16, e5m2 or e4m3)"},
+        {{"--kind", "16", "0x3C0"},
+         "0x3C0: a binary16 storage word is 0x and exactly 4 hexadecimal digits"},
+        {{"--kind", "e4m3", "0x7E0"},
+         "0x7E0: a E4M3 storage word is 0x and exactly 2 hexadecimal digits"},
+        {{"--columns", "hex,bogus"},
+         "unknown column 'bogus' (input, kind, status, sign, exponent, significand, hex, class, "
+         "value, E, E_label, sig, ulp, next_up, next_down, next_up_bits, next_down_bits, "
+         "epsilon, exact, error, error_ulps)"},
+        {{"--columns="},
+         "unknown column '' (input, kind, status, sign, exponent, significand, "
+         "hex, class, value, E, E_label, sig, ulp, next_up, next_down, "
+         "next_up_bits, next_down_bits, epsilon, exact, error, error_ulps)"},
         {{"--kind"}, "option --kind needs a value"},
         {{"--lang", "de"}, "bad language 'de' (en or ro)"},
         {{"--format", "csv"}, "bad format 'csv' (text, tsv or json)"},
