@@ -379,5 +379,92 @@ TEST(KnownValues, Binary128) {
         });
 }
 
+// The narrow formats, worked out by hand from their fields: binary16 (1, 5, 10 bits, bias
+// 15), bfloat16 (1, 8, 7, bias 127), E5M2 (1, 5, 2, bias 15) and E4M3 (1, 4, 3, bias 7, no
+// infinities, largest number 448).
+TEST(KnownValues, NarrowFormats) {
+    check_kind(
+        "16", {5, 10},
+        {
+            {"65504",
+             "7BFF",
+             "Normalized Number: binary16",
+             "+6.5504E+04",
+             {"15", "Representation Exponent (Emax)", "1.9990E+00", "3.2000E+01", "Infinity",
+              "6.5472E+04", "0_11111_0000000000", "0_11110_1111111110", "Epsilon = ULP(1.0)."},
+             "65504"},
+            {"5.9604644775390625e-8", // 2^-24, the smallest subnormal number
+             "0001",
+             "Denormalized Number",
+             "+5.9605E-08",
+             {"-14", "Representation Exponent (Emin)", "9.7656E-04", "5.9605E-08", "1.1921E-07",
+              "0.0000E+00", "0_00000_0000000010", "0_00000_0000000000", "Epsilon = ULP(1.0)."},
+             "0.000000059604644775390625"},
+            {"1",
+             "3C00",
+             "Normalized Number: binary16",
+             "+1.0000E+00",
+             {"0", "Representation Exponent (E)", "1.0000E+00", "9.7656E-04", "1.0010E+00",
+              "9.9951E-01", "0_01111_0000000001", "0_01110_1111111111", "Epsilon = ULP(1.0)."},
+             "1"},
+            {"65520", ""}, // halfway to 2^16: to even, which is beyond the largest
+            {"0x7C00", "7C00", "Signed Infinity", "+Infinity"},
+        });
+    check_kind(
+        "bf16", {8, 7},
+        {
+            {"0.333333333333333333",
+             "3EAB",
+             "Normalized Number: bfloat16",
+             "+3.340E-01",
+             {"-2", "Representation Exponent (E)", "1.336E+00", "1.953E-03", "3.359E-01",
+              "3.320E-01", "0_01111101_0101100", "0_01111101_0101010", "Epsilon = ULP(1.0)."},
+             "0.333984375"},
+        });
+    check_kind("e5m2", {5, 2},
+               {
+                   {"57344",
+                    "7B",
+                    "Normalized Number: E5M2",
+                    "+5.7E+04",
+                    {"15", "Representation Exponent (Emax)", "1.8E+00", "8.2E+03", "Infinity",
+                     "4.9E+04", "0_11111_00", "0_11110_10", "Epsilon = ULP(1.0)."},
+                    "57344"},
+                   {"0x01",
+                    "01",
+                    "Denormalized Number",
+                    "+1.5E-05",
+                    {"-14", "Representation Exponent (Emin)", "2.5E-01", "1.5E-05", "3.1E-05",
+                     "0.0E+00", "0_00000_10", "0_00000_00", "Epsilon = ULP(1.0)."},
+                    "0.0000152587890625"},
+                   {"61440", ""},
+               });
+    const Expected largest_e4m3 = {"448",
+                                   "7E",
+                                   "Normalized Number: E4M3",
+                                   "+4.48E+02",
+                                   {"8", "Representation Exponent (Emax)", "1.75E+00", "3.20E+01",
+                                    "none", "4.16E+02", "none", "0_1111_101",
+                                    "Epsilon = ULP(1.0)."},
+                                   "448"};
+    Expected halfway_e4m3 = largest_e4m3;
+    halfway_e4m3.input = "464"; // halfway to 480: to even, 448
+    check_kind("e4m3", {4, 3},
+               {
+                   largest_e4m3,
+                   halfway_e4m3,
+                   {"480", ""},
+                   {"-Inf", ""}, // no infinities
+                   {"nan", "7F", "Not-a-Number", "NaN"},
+                   {"1e-3",
+                    "01",
+                    "Denormalized Number",
+                    "+1.95E-03",
+                    {"-6", "Representation Exponent (Emin)", "1.25E-01", "1.95E-03", "3.91E-03",
+                     "0.00E+00", "0_0000_010", "0_0000_000", "Epsilon = ULP(1.0)."},
+                    "0.001953125"},
+               });
+}
+
 } // namespace
 } // namespace binora::cli::testing
