@@ -39,33 +39,31 @@ std::size_t first_escaped(std::string_view text) {
     return std::string_view::npos;
 }
 
+// Writes `text` escaped at `at` (room for twice its length) and returns the end.
+char* write_escaped(char* at, std::string_view text) {
+    const std::size_t first = first_escaped(text);
+    const std::size_t plain = first == std::string_view::npos ? text.size() : first;
+    std::memcpy(at, text.data(), plain);
+    at += plain;
+    for (std::size_t i = plain; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!is_escaped(c)) {
+            *at++ = c;
+            continue;
+        }
+        *at++ = '\\';
+        *at++ = c == '\t' ? 't' : (c == '\n' ? 'n' : (c == '\r' ? 'r' : '\\'));
+    }
+    return at;
+}
+
 } // namespace
 
 void append_escaped(std::string& out, std::string_view text) {
-    std::size_t at = first_escaped(text);
-    if (at == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out.append(text.substr(0, at));
-    for (; at < text.size(); ++at) {
-        switch (const char c = text[at]) {
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            out += c;
-        }
-    }
+    const std::size_t start = out.size();
+    out.resize(start + 2 * text.size());
+    char* const end = write_escaped(out.data() + start, text);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 void append_tsv_header(std::string& out, Columns columns) {
@@ -77,15 +75,27 @@ void append_tsv_header(std::string& out, Columns columns) {
 }
 
 void append_tsv(std::string& out, const ReadOut& read_out, Columns columns) {
-    // Only the input needs escaping (read_out.hpp): the other columns are appended as they are.
+    // Room for the whole line at once: the tabs and the line break, every column, and the
+    // input twice over, which escaping at most doubles. Only the input needs escaping
+    // (read_out.hpp); the other columns are copied as they are.
+    std::size_t room = columns.size();
+    for (const Column column : columns)
+        room += (column == COL_INPUT ? 2 : 1) * read_out[column].size();
+    const std::size_t start = out.size();
+    out.resize(start + room);
+    char* at = out.data() + start;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i != 0) out += '\t';
-        if (columns[i] == COL_INPUT)
-            append_escaped(out, read_out[columns[i]]);
-        else
-            out += read_out[columns[i]];
+        if (i != 0) *at++ = '\t';
+        const std::string_view text = read_out[columns[i]];
+        if (columns[i] == COL_INPUT) {
+            at = write_escaped(at, text);
+        } else {
+            std::memcpy(at, text.data(), text.size());
+            at += text.size();
+        }
     }
-    out += '\n';
+    *at++ = '\n';
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 } // namespace binora::cli
