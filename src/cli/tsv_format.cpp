@@ -1,5 +1,6 @@
 #include "cli/output_formats.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -43,8 +44,7 @@ std::size_t first_escaped(std::string_view text) {
 char* write_escaped(char* at, std::string_view text) {
     const std::size_t first = first_escaped(text);
     const std::size_t plain = first == std::string_view::npos ? text.size() : first;
-    std::memcpy(at, text.data(), plain);
-    at += plain;
+    at = std::copy_n(text.data(), plain, at); // an empty view may have no data
     for (std::size_t i = plain; i < text.size(); ++i) {
         const char c = text[i];
         if (!is_escaped(c)) {
@@ -90,8 +90,7 @@ void append_tsv(std::string& out, const ReadOut& read_out, Columns columns) {
         if (columns[i] == COL_INPUT) {
             at = write_escaped(at, text);
         } else {
-            std::memcpy(at, text.data(), text.size());
-            at += text.size();
+            at = std::copy(text.begin(), text.end(), at); // an empty view may have no data
         }
     }
     *at++ = '\n';
