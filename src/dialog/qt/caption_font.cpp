@@ -1,7 +1,6 @@
 #include "dialog/qt/caption_font.hpp"
 
 #include <QFontMetrics>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -27,15 +26,30 @@ QString drawn_text(const ShownCaption& caption) {
     return text;
 }
 
+// The blanks between the words of a caption: space and the controls tab to carriage return.
+bool is_blank(QChar c) {
+    const char16_t u = c.unicode();
+    return u == u' ' || (u >= u'\t' && u <= u'\r');
+}
+
+// A wrapping label fits when each word fits its width and the wrapped lines its height.
 bool label_fits(const QFontMetrics& metrics, const QString& caption, unsigned style,
                 const QRect& room) {
     if (has(style, STYLE_NO_WORD_WRAP)) {
         const QSize needed = metrics.size(0, caption);
         return needed.width() <= room.width() && needed.height() <= room.height();
     }
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString& word : caption.split(blanks, Qt::SkipEmptyParts))
-        if (metrics.horizontalAdvance(word) > room.width()) return false;
+    for (qsizetype start = 0; start < caption.size();) {
+        if (is_blank(caption[start])) {
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < caption.size() && !is_blank(caption[end]))
+            ++end;
+        if (metrics.horizontalAdvance(caption.mid(start, end - start)) > room.width()) return false;
+        start = end;
+    }
     const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 0),
                                               Qt::AlignLeft | Qt::TextWordWrap, caption);
     return needed.height() <= room.height();
