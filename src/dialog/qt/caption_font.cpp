@@ -13,8 +13,6 @@ namespace binora {
 
 namespace {
 
-constexpr double SIZE_STEP_POINTS = 0.25;
-
 bool has(unsigned style, unsigned bit) {
     return (style & bit) != 0;
 }
@@ -55,20 +53,6 @@ bool label_fits(const QFontMetrics& metrics, const QString& caption, unsigned st
     return needed.height() <= room.height();
 }
 
-// Whether a wrapping label has to break one of the lines its text was written in.
-bool breaks_written_line(const QFontMetrics& metrics, const ShownCaption& caption) {
-    if (caption.kind != ControlKind::Static || has(caption.style, STYLE_NO_WORD_WRAP) ||
-        has(caption.style, STYLE_ICON) || has(caption.style, STYLE_BITMAP))
-        return false;
-    const int frame = has(caption.style, STYLE_SUNKEN) ? 2 : 0;
-    const QRect room(0, 0, caption.rect.width() - frame, 0);
-    const int one_line = metrics.boundingRect(room, Qt::AlignLeft, QStringLiteral("X")).height();
-    for (const QString& line : caption.text.split(QLatin1Char('\n')))
-        if (metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, line).height() > one_line)
-            return true; // laid out as Qt lays out the label: more than one line
-    return false;
-}
-
 // The room a button-like control leaves its caption, from the style.
 QRect caption_room(const ShownCaption& caption, const QFont& font, const QStyle& style) {
     QStyleOptionButton option;
@@ -87,6 +71,21 @@ QRect caption_room(const ShownCaption& caption, const QFont& font, const QStyle&
     default:
         return option.rect;
     }
+}
+
+} // namespace
+
+bool breaks_written_line(const QFontMetrics& metrics, const ShownCaption& caption) {
+    if (caption.kind != ControlKind::Static || has(caption.style, STYLE_NO_WORD_WRAP) ||
+        has(caption.style, STYLE_ICON) || has(caption.style, STYLE_BITMAP))
+        return false;
+    const int frame = has(caption.style, STYLE_SUNKEN) ? 2 : 0;
+    const QRect room(0, 0, caption.rect.width() - frame, 0);
+    const int one_line = metrics.boundingRect(room, Qt::AlignLeft, QStringLiteral("X")).height();
+    for (const QString& line : caption.text.split(QLatin1Char('\n')))
+        if (metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, line).height() > one_line)
+            return true; // laid out as Qt lays out the label: more than one line
+    return false;
 }
 
 bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& style) {
@@ -115,6 +114,8 @@ bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& 
     const QRect room = caption_room(caption, font, style);
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
+
+namespace {
 
 int overflowing_count(const std::vector<ShownCaption>& captions, const QFont& font,
                       const QStyle& style) {
