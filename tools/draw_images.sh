@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Draws Binora's icons and the Info bitmap with ImageMagick and writes them as XPM data into
-# src/shell/resources/images.cpp. Run it after changing a drawing; the output is committed.
+# Draws Binora's icons and the Info bitmap with ImageMagick and writes them as XPM rows into
+# src/resources/program_images.cpp, which decodes them when the program is compiled. Run it
+# after changing a drawing; the output is committed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
@@ -35,37 +36,56 @@ convert -size 132x50 xc:white +antialias -stroke black -strokewidth 1 -draw 'lin
   +dither -colors 16 info_line.xpm
 
 emit() { # emit NAME FILE: the XPM rows as a C++ array
-  echo "const char* const $1[] = {"
+  echo "constexpr const char* $1[] = {"
   sed -n '/^"/p' "$2" | sed 's/,$//; s/^/    /; s/$/,/'
   echo "};"
-  echo
 }
-out="$top/src/shell/resources/images.cpp"
+out="$top/src/resources/program_images.cpp"
 {
-  echo "// Binora's icons and the Info bitmap, drawn by tools/draw_images.sh (XPM rows)."
+  echo "// Binora's icons and the Info bitmap, drawn by tools/draw_images.sh as XPM rows and decoded"
+  echo "// into indexed images when the program is compiled."
   echo
-  echo '#include "shell/resources/images.hpp"'
+  echo '#include "resources/program_images.hpp"'
   echo
-  echo '#include "shell/resources/resource.hpp"'
+  echo '#include "resources/resource.hpp"'
+  echo '#include "resources/xpm_pixels.hpp"'
   echo
   echo "namespace binora {"
   echo
   echo "namespace {"
   echo
+  echo "// clang-format off"
   emit app_small_xpm app_small.xpm
+  echo
   emit help_param_xpm help_param.xpm
+  echo
   emit help_repr_xpm help_repr.xpm
+  echo
   emit about_xpm about.xpm
+  echo
   emit info_line_xpm info_line.xpm
+  echo "// clang-format on"
+  echo
+  echo "constexpr auto app_small = decode_xpm<32, 32>(app_small_xpm);"
+  echo "constexpr auto help_param = decode_xpm<32, 32>(help_param_xpm);"
+  echo "constexpr auto help_repr = decode_xpm<32, 32>(help_repr_xpm);"
+  echo "constexpr auto about = decode_xpm<32, 32>(about_xpm);"
+  echo "constexpr auto info_line = decode_xpm<132, 50>(info_line_xpm);"
+  echo
+  echo "template <int WIDTH, int HEIGHT>"
+  echo "constexpr ImageResource resource(int id, const XpmPixels<WIDTH, HEIGHT>& image) {"
+  echo "    return {id, WIDTH, HEIGHT, image.indices.data(), image.palette.data(), image.colours};"
+  echo "}"
+  echo
   echo "} // namespace"
   echo
   echo "const std::array<ImageResource, 5>& program_images() {"
-  echo "    static const std::array<ImageResource, 5> images{{"
-  echo "        {IDI_APP_SMALL, app_small_xpm},"
-  echo "        {IDI_HELP_PARAM, help_param_xpm},"
-  echo "        {IDI_HELP_REPR, help_repr_xpm},"
-  echo "        {IDI_ABOUT, about_xpm},"
-  echo "        {IDB_INFO_LINE, info_line_xpm},"
+  echo "    static constexpr std::array<ImageResource, 5> images{{"
+  echo "        resource(IDI_APP_SMALL, app_small),"
+  echo "        resource(IDI_HELP_PARAM, help_param),"
+  echo "        resource(IDI_HELP_REPR, help_repr),"
+  echo "        resource(IDI_ABOUT, about),"
+  echo "        resource(IDB_INFO_LINE, info_line),"
   echo "    }};"
   echo "    return images;"
   echo "}"

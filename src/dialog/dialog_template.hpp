@@ -6,6 +6,7 @@
 // sources, so that tests can run with a registry that lacks a template.
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -79,10 +80,16 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls; // template order = tab order
 };
 
-// An image resource: an icon or bitmap in XPM form (rows of text, see the XPM format).
+// An image resource: an icon or bitmap of width x height pixels as an 8-bit indexed image,
+// ready to be shown without decoding: one palette index a pixel, rows top to bottom, and the
+// palette of `colours` colours 0xAARRGGBB (a transparent pixel's colour is 0).
 struct ImageResource {
     int id = 0;
-    const char* const* xpm = nullptr;
+    int width = 0;
+    int height = 0;
+    const std::uint8_t* indices = nullptr;
+    const std::uint32_t* palette = nullptr;
+    int colours = 0;
 };
 
 using TemplateSource = std::function<const DialogTemplate*(int id)>;

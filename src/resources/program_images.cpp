@@ -1,15 +1,17 @@
-// Binora's icons and the Info bitmap, drawn by tools/draw_images.sh (XPM rows).
+// Binora's icons and the Info bitmap, drawn by tools/draw_images.sh as XPM rows and decoded
+// into indexed images when the program is compiled.
 
 #include "resources/program_images.hpp"
 
 #include "resources/resource.hpp"
+#include "resources/xpm_pixels.hpp"
 
 namespace binora {
 
 namespace {
 
 // clang-format off
-const char* const app_small_xpm[] = {
+constexpr const char* app_small_xpm[] = {
     "32 32 13 1 ",
     "  c #FFFFD2D23F3F",
     ". c #1F1F4E4E9C9C",
@@ -58,7 +60,7 @@ const char* const app_small_xpm[] = {
     "%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%",
 };
 
-const char* const help_param_xpm[] = {
+constexpr const char* help_param_xpm[] = {
     "32 32 23 1 ",
     "  c SeaGreen",
     ". c SeaGreen",
@@ -117,7 +119,7 @@ const char* const help_param_xpm[] = {
     "33333333333333333333333333333333",
 };
 
-const char* const help_repr_xpm[] = {
+constexpr const char* help_repr_xpm[] = {
     "32 32 22 1 ",
     "  c #1F1F4E4E9C9C",
     ". c #1F1F4E4E9C9C",
@@ -175,7 +177,7 @@ const char* const help_repr_xpm[] = {
     "22222222222222222222222222222222",
 };
 
-const char* const about_xpm[] = {
+constexpr const char* about_xpm[] = {
     "32 32 11 1 ",
     "  c #FFFFD2D23F3F",
     ". c #1F1F4E4E9C9C",
@@ -222,7 +224,7 @@ const char* const about_xpm[] = {
     "$$$$%X....................X%$$$$",
 };
 
-const char* const info_line_xpm[] = {
+constexpr const char* info_line_xpm[] = {
     "132 50 5 1 ",
     "  c black",
     ". c #606060606060",
@@ -282,15 +284,26 @@ const char* const info_line_xpm[] = {
 };
 // clang-format on
 
+constexpr auto app_small = decode_xpm<32, 32>(app_small_xpm);
+constexpr auto help_param = decode_xpm<32, 32>(help_param_xpm);
+constexpr auto help_repr = decode_xpm<32, 32>(help_repr_xpm);
+constexpr auto about = decode_xpm<32, 32>(about_xpm);
+constexpr auto info_line = decode_xpm<132, 50>(info_line_xpm);
+
+template <int WIDTH, int HEIGHT>
+constexpr ImageResource resource(int id, const XpmPixels<WIDTH, HEIGHT>& image) {
+    return {id, WIDTH, HEIGHT, image.indices.data(), image.palette.data(), image.colours};
+}
+
 } // namespace
 
 const std::array<ImageResource, 5>& program_images() {
-    static const std::array<ImageResource, 5> images{{
-        {IDI_APP_SMALL, app_small_xpm},
-        {IDI_HELP_PARAM, help_param_xpm},
-        {IDI_HELP_REPR, help_repr_xpm},
-        {IDI_ABOUT, about_xpm},
-        {IDB_INFO_LINE, info_line_xpm},
+    static constexpr std::array<ImageResource, 5> images{{
+        resource(IDI_APP_SMALL, app_small),
+        resource(IDI_HELP_PARAM, help_param),
+        resource(IDI_HELP_REPR, help_repr),
+        resource(IDI_ABOUT, about),
+        resource(IDB_INFO_LINE, info_line),
     }};
     return images;
 }

@@ -1,18 +1,17 @@
 #include "dialog/qt/caption_font.hpp"
 
 #include <QFontMetrics>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
 #include <limits>
+#include <numeric>
 #include <optional>
 
 namespace binora {
 
 namespace {
-
-constexpr double SIZE_STEP_POINTS = 0.25;
 
 bool has(unsigned style, unsigned bit) {
     return (style & bit) != 0;
@@ -25,32 +24,33 @@ QString drawn_text(const ShownCaption& caption) {
     return text;
 }
 
+// The blanks between the words of a caption: space and the controls tab to carriage return.
+bool is_blank(QChar c) {
+    const char16_t u = c.unicode();
+    return u == u' ' || (u >= u'\t' && u <= u'\r');
+}
+
+// A wrapping label fits when each word fits its width and the wrapped lines its height.
 bool label_fits(const QFontMetrics& metrics, const QString& caption, unsigned style,
                 const QRect& room) {
     if (has(style, STYLE_NO_WORD_WRAP)) {
         const QSize needed = metrics.size(0, caption);
         return needed.width() <= room.width() && needed.height() <= room.height();
     }
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString& word : caption.split(blanks, Qt::SkipEmptyParts))
-        if (metrics.horizontalAdvance(word) > room.width()) return false;
+    for (qsizetype start = 0; start < caption.size();) {
+        if (is_blank(caption[start])) {
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < caption.size() && !is_blank(caption[end]))
+            ++end;
+        if (metrics.horizontalAdvance(caption.mid(start, end - start)) > room.width()) return false;
+        start = end;
+    }
     const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 0),
                                               Qt::AlignLeft | Qt::TextWordWrap, caption);
     return needed.height() <= room.height();
-}
-
-// Whether a wrapping label has to break one of the lines its text was written in.
-bool breaks_written_line(const QFontMetrics& metrics, const ShownCaption& caption) {
-    if (caption.kind != ControlKind::Static || has(caption.style, STYLE_NO_WORD_WRAP) ||
-        has(caption.style, STYLE_ICON) || has(caption.style, STYLE_BITMAP))
-        return false;
-    const int frame = has(caption.style, STYLE_SUNKEN) ? 2 : 0;
-    const QRect room(0, 0, caption.rect.width() - frame, 0);
-    const int one_line = metrics.boundingRect(room, Qt::AlignLeft, QStringLiteral("X")).height();
-    for (const QString& line : caption.text.split(QLatin1Char('\n')))
-        if (metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, line).height() > one_line)
-            return true; // laid out as Qt lays out the label: more than one line
-    return false;
 }
 
 // The room a button-like control leaves its caption, from the style.
@@ -71,6 +71,21 @@ QRect caption_room(const ShownCaption& caption, const QFont& font, const QStyle&
     default:
         return option.rect;
     }
+}
+
+} // namespace
+
+bool breaks_written_line(const QFontMetrics& metrics, const ShownCaption& caption) {
+    if (caption.kind != ControlKind::Static || has(caption.style, STYLE_NO_WORD_WRAP) ||
+        has(caption.style, STYLE_ICON) || has(caption.style, STYLE_BITMAP))
+        return false;
+    const int frame = has(caption.style, STYLE_SUNKEN) ? 2 : 0;
+    const QRect room(0, 0, caption.rect.width() - frame, 0);
+    const int one_line = metrics.boundingRect(room, Qt::AlignLeft, QStringLiteral("X")).height();
+    for (const QString& line : caption.text.split(QLatin1Char('\n')))
+        if (metrics.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, line).height() > one_line)
+            return true; // laid out as Qt lays out the label: more than one line
+    return false;
 }
 
 bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& style) {
@@ -100,44 +115,84 @@ bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& 
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
-// How well the captions take a font: how many do not fit, then how many labels have to
-// break a line of their text (lower is better in both).
-struct Fit {
-    int overflowing = 0;
-    int broken_lines = 0;
-};
+namespace {
 
-Fit fit_of(const std::vector<ShownCaption>& captions, const QFont& font, const QStyle& style) {
-    const QFontMetrics metrics(font);
-    Fit fit;
-    for (const auto& caption : captions) {
-        if (!caption_fits(caption, font, style)) ++fit.overflowing;
-        if (breaks_written_line(metrics, caption)) ++fit.broken_lines;
-    }
-    return fit;
+int overflowing_count(const std::vector<ShownCaption>& captions, const QFont& font,
+                      const QStyle& style) {
+    int count = 0;
+    for (const auto& caption : captions)
+        if (!caption_fits(caption, font, style)) ++count;
+    return count;
 }
+
+// The captions in the order a test runs through them: the one a test failed on last comes
+// first, since the next size down most often fails on the same caption. The order decides
+// only how soon a failing test stops, never its answer.
+class TestOrder {
+  public:
+    explicit TestOrder(std::size_t count) : order_(count) {
+        std::iota(order_.begin(), order_.end(), std::size_t{0});
+    }
+
+    // Whether `fails` holds for some caption (by index); the first found moves to the front.
+    template <class Test> bool any(const Test& fails) {
+        for (auto it = order_.begin(); it != order_.end(); ++it) {
+            if (!fails(*it)) continue;
+            std::rotate(order_.begin(), it, it + 1);
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    std::vector<std::size_t> order_;
+};
 
 } // namespace
 
 QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
                    const QStyle& style) {
     const double full = dialog_font.pointSizeF();
-    std::optional<QFont> fitting; // the largest size at which every caption fits
-    QFont best = dialog_font;
-    int fewest = std::numeric_limits<int>::max();
+    std::vector<QFont> sizes; // the sizes tried, largest first
     for (double points = full; points >= full * SMALLEST_CAPTION_SCALE;
          points -= SIZE_STEP_POINTS) {
-        QFont candidate = dialog_font;
-        candidate.setPointSizeF(points);
-        const Fit fit = fit_of(captions, candidate, style);
-        if (fit.overflowing == 0 && fit.broken_lines == 0) return candidate;
-        if (fit.overflowing == 0 && !fitting) fitting = candidate;
-        if (fit.overflowing < fewest) {
-            fewest = fit.overflowing;
+        sizes.push_back(dialog_font);
+        sizes.back().setPointSizeF(points);
+    }
+
+    // Each size is tested only as far as it can still change the answer: once a size fits
+    // every caption, a smaller one counts only if no label breaks a line there either.
+    TestOrder overflow_order(captions.size());
+    TestOrder broken_order(captions.size());
+    std::optional<QFont> fitting; // the largest size at which every caption fits
+    for (const QFont& candidate : sizes) {
+        const QFontMetrics metrics(candidate);
+        const auto overflows = [&](std::size_t i) {
+            return !caption_fits(captions[i], candidate, style);
+        };
+        const auto breaks = [&](std::size_t i) {
+            return breaks_written_line(metrics, captions[i]);
+        };
+        if (fitting) {
+            if (!broken_order.any(breaks) && !overflow_order.any(overflows)) return candidate;
+        } else if (!overflow_order.any(overflows)) {
+            if (!broken_order.any(breaks)) return candidate;
+            fitting = candidate;
+        }
+    }
+    if (fitting) return *fitting;
+
+    // No size fits every caption: the one at which the fewest overflow, the larger of equals.
+    QFont best = dialog_font;
+    int fewest = std::numeric_limits<int>::max();
+    for (const QFont& candidate : sizes) {
+        const int overflowing = overflowing_count(captions, candidate, style);
+        if (overflowing < fewest) {
+            fewest = overflowing;
             best = candidate;
         }
     }
-    return fitting.value_or(best);
+    return best;
 }
 
 } // namespace binora

@@ -96,20 +96,31 @@ int DialogWidget::index_of(const QObject* widget) const {
 
 void DialogWidget::set_dialog_font(const QFont& font) {
     dialog_font_ = font;
-    refresh_captions();
+    captions_changed();
 }
 
 void DialogWidget::captions_changed() {
-    if (fit_pending_) return;
-    fit_pending_ = true;
+    captions_stale_ = true;
+    if (refresh_posted_ || !isVisible()) return;
+    refresh_posted_ = true;
     QMetaObject::invokeMethod(
-        this, [this] { refresh_captions(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            refresh_posted_ = false;
+            if (captions_stale_) refresh_captions();
+        },
+        Qt::QueuedConnection);
 }
 
 void DialogWidget::refresh_captions() {
-    fit_pending_ = false;
+    captions_stale_ = false;
     fit_captions();
     name_controls();
+}
+
+void DialogWidget::setVisible(bool visible) {
+    if (visible && captions_stale_) refresh_captions();
+    QDialog::setVisible(visible);
 }
 
 int DialogWidget::interface_language() const {

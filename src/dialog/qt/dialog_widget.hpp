@@ -69,12 +69,18 @@ class DialogWidget final : public QDialog {
     void set_close_enabled(bool enabled);
 
     // The font the dialog's geometry is measured with; the captions get it, or a smaller size
-    // of it where the captions shown now would not fit (see caption_font.hpp).
+    // of it where the captions shown when the window appears would not fit (see
+    // caption_font.hpp).
     void set_dialog_font(const QFont& font);
     // A caption or a radio button changed: the fit of the captions and the names given to
     // screen readers are brought up to date once control is back in the event loop (once
-    // for any number of changes).
+    // for any number of changes), or, while the window is hidden, as it is shown.
     void captions_changed();
+
+    // Showing the window first fits its captions and names its controls, when they changed
+    // while it was hidden: the first frame is drawn with the captions' own font, measured
+    // once for the captions it shows.
+    void setVisible(bool visible) override;
 
     void done(int result) override;
     void accept() override;
@@ -105,7 +111,8 @@ class DialogWidget final : public QDialog {
     bool modal_ended_ = false;
     bool ending_modal_ = false;
     bool close_enabled_ = true;
-    bool fit_pending_ = false;
+    bool captions_stale_ = false; // the fitted font and the names may not match the captions
+    bool refresh_posted_ = false;
     QFont dialog_font_;
     std::vector<Control> controls_;
 };

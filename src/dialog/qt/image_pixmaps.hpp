@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's image resources (XPM data found through the dialog layer's image source) as
-// Qt pixmaps and icons.
+// The program's image resources (indexed images found through the dialog layer's image source)
+// as Qt pixmaps and icons.
 
 #include <QIcon>
 #include <QPixmap>
