@@ -88,6 +88,21 @@ __float128 mpfr_get_float128(mpfr_srcptr x, mpfr_rnd_t rounding) {
     return function(x, rounding);
 }
 
+void mpfr_init2(mpfr_ptr x, mpfr_prec_t precision) {
+    static auto* const function = real<decltype(mpfr_init2)>(mpfr(), "mpfr_init2");
+    function(x, precision);
+}
+
+void mpfr_clear(mpfr_ptr x) {
+    static auto* const function = real<decltype(mpfr_clear)>(mpfr(), "mpfr_clear");
+    function(x);
+}
+
+double mpfr_get_d(mpfr_srcptr x, mpfr_rnd_t rounding) {
+    static auto* const function = real<decltype(mpfr_get_d)>(mpfr(), "mpfr_get_d");
+    return function(x, rounding);
+}
+
 // gmp.h makes mpz_init, mpz_clear, ... macros for the names the library exports.
 
 void mpz_init(mpz_ptr x) noexcept {

@@ -58,6 +58,8 @@ TEST(DeferredNumericLibraries, AreLoadedAtTheirFirstUseAndGiveTheLibrariesResult
     EXPECT_TRUE(word_of(binary128_from_c_text("0.1")) == tenth);
     EXPECT_TRUE(word_of(binary128_from_c_text("1e-4966")) == 0); // below half the least subnormal
     EXPECT_TRUE(loaded(BINORA_MPFR_SONAME));
+    // A narrow format is read at its own precision: 464 is halfway to 480, so E4M3 gives 448.
+    EXPECT_EQ(narrow_from_c_text(NARROW_FORMATS[3], "464"), 448.0);
 }
 
 } // namespace
