@@ -80,6 +80,12 @@ std::string_view finite_text(CReal magnitude, bool negative, const NumberForm& f
     char* letter = end - 1;
     while (*letter != 'e')
         --letter;
+    if (form.exponent_digits == 2) {
+        // The C text's own exponent digits, at least two and no more than it needs, are the
+        // form's: only the letter changes.
+        *letter = form.exponent_letter;
+        return right_justified(text, static_cast<std::size_t>(end - first), form.width);
+    }
     const char* digits = letter + 2;
     while (digits + 1 < end && *digits == '0')
         ++digits;

@@ -103,14 +103,21 @@ Word128 word_from_bit_string(std::string_view text) {
 }
 
 void write_hex_string(Word128 word, int bits, char* out) {
-    static constexpr char digits[] = "0123456789ABCDEF";
+    // Two digits a byte from a table, from the least significant byte up.
+    static constexpr auto byte_digits = [] {
+        constexpr char digits[] = "0123456789ABCDEF";
+        std::array<std::array<char, 2>, 256> table{};
+        for (std::size_t byte = 0; byte < table.size(); ++byte)
+            table[byte] = {digits[byte >> 4], digits[byte & 15U]};
+        return table;
+    }();
     const auto low = static_cast<std::uint64_t>(word);
     const auto high = static_cast<std::uint64_t>(word >> 64);
-    const int count = bits / 4;
-    for (int i = 0; i < count; ++i) {
-        const int at = 4 * (count - 1 - i);
+    char* digit = out + bits / 4;
+    for (int at = 0; at < bits; at += 8) {
         const std::uint64_t part = at < 64 ? low >> at : high >> (at - 64);
-        out[i] = digits[part & 0xFU];
+        digit -= 2;
+        std::memcpy(digit, byte_digits[part & 0xFFU].data(), 2);
     }
 }
 

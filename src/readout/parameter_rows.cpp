@@ -50,20 +50,27 @@ NumberForm narrow_form(const FormatTraits& format, bool plus_sign) {
 // The fields of a stored word (all its bits, sign first) separated by "_"; binary64 and
 // binary128 keep only the last 16 significand bits, after "_...".
 std::string_view fields_text(Word128 word, const FormatTraits& format, NumberText& room) {
-    char bits[128];
-    write_bit_string(word, format.storage_bits, bits);
     const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
     const auto storage_bits = static_cast<std::size_t>(format.storage_bits);
     char* at = room.chars;
-    *at++ = bits[0];
-    *at++ = '_';
-    at = std::copy_n(bits + 1, exponent_bits, at);
     if (whole_significand(format)) {
+        char bits[32];
+        write_bit_string(word, format.storage_bits, bits);
+        *at++ = bits[0];
+        *at++ = '_';
+        at = std::copy_n(bits + 1, exponent_bits, at);
         *at++ = '_';
         at = std::copy(bits + 1 + exponent_bits, bits + storage_bits, at);
     } else {
+        // Only the sign and the exponent (at most 16 bits at the top) and the last 16 bits.
+        char head[16];
+        write_bit_string(word >> (storage_bits - 16), 16, head);
+        *at++ = head[0];
+        *at++ = '_';
+        at = std::copy_n(head + 1, exponent_bits, at);
         at = std::copy_n("_...", 4, at);
-        at = std::copy(bits + storage_bits - ABRIDGED_SIGNIFICAND_BITS, bits + storage_bits, at);
+        write_bit_string(word, static_cast<int>(ABRIDGED_SIGNIFICAND_BITS), at);
+        at += ABRIDGED_SIGNIFICAND_BITS;
     }
     return {room.chars, static_cast<std::size_t>(at - room.chars)};
 }
