@@ -46,6 +46,7 @@
 #include "main_dialog_checks.hpp"
 #include "model/comun.hpp"
 #include "null_stream.hpp"
+#include "record_snapshot.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
 
@@ -58,11 +59,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
 using binora::fuzz::check;
+using binora::fuzz::RecordSnapshot;
 namespace b = binora;
 
 // How a modal dialog is closed: its OK button, Escape, or Enter.
@@ -113,25 +114,6 @@ class SilentWindowSystem : public b::WindowSystem {
 
     Closing closing = Closing::ok;
     bool modal_ended = false; // the last modal run was ended by its closing command
-};
-
-// What a user's actions may change in a dialog record, kept to bring it back.
-struct RecordSnapshot {
-    std::vector<b::ControlRecord> controls;
-    std::string caption;
-    bool caption_set = false;
-    int return_value = 1;
-
-    static RecordSnapshot of(const b::DIALOG_RECORD& record) {
-        return {record.controls, record.caption, record.caption_set, record.return_value};
-    }
-    void restore(b::DIALOG_RECORD& record) const {
-        record.controls = controls;
-        record.caption = caption;
-        record.caption_set = caption_set;
-        record.return_value = return_value;
-        record.dirty = false;
-    }
 };
 
 class Session {
