@@ -1,5 +1,6 @@
 #include "modal_answerer.hpp"
 
+#include "action_trace.hpp"
 #include "dialog/dialog_constants.hpp"
 #include "dialog/qt/dialog_widget.hpp"
 #include "fuzz_check.hpp"
@@ -109,6 +110,10 @@ void ModalAnswerer::answer(const QPointer<QWidget>& modal, Progress progress) {
         check(progress.forced < 3, "a modal window closes on Enter, Escape or its close box");
         answer = closing[progress.forced++];
     }
+    constexpr const char* names[] = {"Enter", "Escape", "OK",       "close box",
+                                     "Space", "Tab",    "Shift+Tab"};
+    trace(QStringLiteral("answer \"%1\" with %2")
+              .arg(modal->windowTitle(), names[static_cast<int>(answer)]));
     give(*modal, answer);
     later(modal, progress);
 }

@@ -2,7 +2,7 @@
 
 // Answers every modal window of the application (message boxes, the About and Info dialogs)
 // as its user would, from within the window's own event loop: once the window is active it
-// is looked at, then answered with the next byte of the input: Enter, Escape, a click on its
+// is looked at, then answered with the next of the input's answers: Enter, Escape, a click on its
 // OK button, its close box, Space, Tab or Shift+Tab. Answers that leave it open are followed
 // by more; once the input is used up it is closed with Enter, then Escape, then its close
 // box, and a window that stays open after all three is a finding.

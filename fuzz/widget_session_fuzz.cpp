@@ -25,7 +25,10 @@
 // window only when the input closed the program), and runs inside the program's own message
 // loop, so that the keyboard handling of the active modeless dialog sees every key.
 //
-// Input: actions, each an opcode byte (mod 8) and its operands:
+// Input: the actions, then the answers, then one byte that counts the answers (all bytes
+// before it when it counts more). Keeping the answers apart keeps the actions in step
+// whether an action opens a box or not. Actions, each an opcode byte (mod 8) and its
+// operands:
 //   0 type: count byte (1 to 8), one byte per character (mod the typed characters)
 //   1 key: key byte (mod the keys table)
 //   2 click: control byte (mod the clickable controls of the open windows), position byte
@@ -37,10 +40,12 @@
 //     while it is open)
 //   6 a key pressed repeatedly: key byte, count byte (1 to 16)
 //   7 drag across an edit: edit byte (mod the edits of the open windows), from and to bytes
-// A modal window takes the next byte as its answer (modal_answerer.hpp); the file dialog
-// of a save takes one (mod 3: a new file, over an older and longer file, cancelled).
+// Answers, one byte each, in the order they are asked for: a modal window's (mod 7, see
+// modal_answerer.hpp), and the file dialog's of a save (mod 3: a new file, over an older and
+// longer file, cancelled). Once they are used up, windows are closed and saves cancelled.
 
 #include "action_bytes.hpp"
+#include "action_trace.hpp"
 #include "bitedit/format_controls.hpp"
 #include "dialog/dialog_events.hpp"
 #include "dialog/dialog_operations.hpp"
@@ -69,6 +74,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -85,6 +91,7 @@ namespace {
 namespace b = binora;
 using b::fuzz::ActionBytes;
 using b::fuzz::check;
+using b::fuzz::trace;
 
 // Event-loop turns a window may take to become active when the window system activates it.
 constexpr int ACTIVATION_TURNS = 50;
@@ -204,6 +211,21 @@ b::DIALOG_RECORD& summary_dialog() {
     return b::BINORAGLOBALS.SUMMARY_DIALOG;
 }
 
+QString name_of(const Key& key) {
+    return QKeySequence(key.key | key.modifiers).toString();
+}
+
+// "main 1007": the dialog and control id of a control's widget.
+QString id_of(const QWidget& widget) {
+    for (b::DIALOG_RECORD* record : {&main_dialog(), &summary_dialog()})
+        for (const auto& control : record->controls)
+            if (b::fuzz::control_widget_of(*record, control.id) == &widget)
+                return QStringLiteral("%1 %2")
+                    .arg(record == &main_dialog() ? "main" : "summary")
+                    .arg(control.id);
+    return QStringLiteral("?");
+}
+
 // Qt's messages (warnings about fonts and the like) would flood the fuzzer's output.
 void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -303,9 +325,13 @@ class WidgetSession {
 
     // The actions of one input, inside the program's message loop.
     void run(const std::uint8_t* data, std::size_t size) {
-        ActionBytes input(data, size);
-        input_ = &input;
-        answerer_.answer_from(&input);
+        const std::size_t answer_count =
+            size > 0 ? std::min<std::size_t>(data[size - 1], size - 1) : 0;
+        const std::size_t action_count = size > 0 ? size - 1 - answer_count : 0;
+        ActionBytes input(data, action_count);
+        ActionBytes answers(data + action_count, answer_count);
+        answers_ = &answers;
+        answerer_.answer_from(&answers);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [this, &input] {
@@ -320,7 +346,7 @@ class WidgetSession {
             Qt::QueuedConnection);
         check(b::run_message_loop() == 0, "the message loop ends with exit code 0");
         answerer_.answer_from(nullptr);
-        input_ = nullptr;
+        answers_ = nullptr;
         if (!main_dialog().window)
             check(!summary_dialog().window, "closing the main window closes the summary");
     }
@@ -467,18 +493,26 @@ class WidgetSession {
             for (int i = 0; i < count && main_dialog().window; ++i) {
                 const auto& characters = typed_characters();
                 const QString& c = characters[input.byte() % characters.size()];
+                trace(QStringLiteral("type \"%1\"").arg(c));
                 press(key_of(c.front()), c, NONE);
             }
             break;
         }
-        case 1:
-            press(keys[input.byte() % std::size(keys)]);
+        case 1: {
+            const Key& key = keys[input.byte() % std::size(keys)];
+            trace(QStringLiteral("key ") + name_of(key));
+            press(key);
             break;
+        }
         case 2: {
             const std::vector<QWidget*> widgets = pointable(false);
             QWidget* widget = widgets[input.byte() % widgets.size()];
             const std::uint8_t position = input.byte();
             const Qt::KeyboardModifiers modifiers = modifier(input.byte());
+            trace(QStringLiteral("click %1 at %2/255, modifiers %3")
+                      .arg(id_of(*widget))
+                      .arg(position)
+                      .arg(modifiers.toInt()));
             point_at(*widget);
             if (auto* list = qobject_cast<QListWidget*>(widget)) {
                 QWidget* viewport = list->viewport();
@@ -490,19 +524,33 @@ class WidgetSession {
             }
             break;
         }
-        case 3:
-            QGuiApplication::clipboard()->setText(pasted_text(input));
+        case 3: {
+            const QString text = pasted_text(input);
+            trace(QStringLiteral("paste \"%1\"").arg(text.left(40)) +
+                  (text.size() > 40 ? QStringLiteral("... (%1 characters)").arg(text.size())
+                                    : QString()));
+            QGuiApplication::clipboard()->setText(text);
             press(Qt::Key_V, QString(), CTRL);
             break;
-        case 4:
-            select_row(input.byte() % 6, input.byte() % 3);
+        }
+        case 4: {
+            const int row = input.byte() % 6;
+            const int way = input.byte() % 3;
+            trace(QStringLiteral("row %1, way %2").arg(row + 1).arg(way));
+            select_row(row, way);
             break;
-        case 5:
-            close_box(input.byte());
+        }
+        case 5: {
+            const std::uint8_t which = input.byte();
+            trace(QStringLiteral("close box ") +
+                  (which == 0 ? "of the main window" : "of the summary"));
+            close_box(which);
             break;
+        }
         case 6: {
             const Key& key = keys[input.byte() % std::size(keys)];
             const int count = input.byte() % 16 + 1;
+            trace(QStringLiteral("key %1, %2 times").arg(name_of(key)).arg(count));
             for (int i = 0; i < count && main_dialog().window; ++i)
                 press(key);
             break;
@@ -510,8 +558,14 @@ class WidgetSession {
         default: {
             const std::vector<QWidget*> edits = pointable(true);
             QWidget* edit = edits[input.byte() % edits.size()];
-            const QPoint from = point_along(*edit, input.byte());
-            const QPoint to = point_along(*edit, input.byte());
+            const std::uint8_t from_byte = input.byte();
+            const std::uint8_t to_byte = input.byte();
+            trace(QStringLiteral("drag across %1 from %2/255 to %3/255")
+                      .arg(id_of(*edit))
+                      .arg(from_byte)
+                      .arg(to_byte));
+            const QPoint from = point_along(*edit, from_byte);
+            const QPoint to = point_along(*edit, to_byte);
             point_at(*edit);
             QTest::mousePress(edit, Qt::LeftButton, NONE, from);
             QTest::mouseMove(edit, to);
@@ -539,8 +593,10 @@ class WidgetSession {
         point_at(*list);
         list->scrollToItem(item);
         const QPoint at = list->visualItemRect(item).center();
-        if (way == 2) {
+        if (way == 2) { // as the window system reports a double click
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, NONE, at);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, NONE, at);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, NONE, at);
         } else {
             QTest::mouseClick(list->viewport(), Qt::LeftButton, way == 1 ? CTRL : NONE, at);
         }
@@ -549,7 +605,9 @@ class WidgetSession {
     // The file dialog as its user answers it: a new file, an older and longer file to
     // replace, or cancelled.
     std::optional<std::string> choose_file(const b::SaveFileRequest&) {
-        const int answer = input_ != nullptr ? input_->byte() % 3 : 2;
+        const int answer = answers_ != nullptr && !answers_->done() ? answers_->byte() % 3 : 2;
+        constexpr const char* answers[] = {"a new file", "an older, longer file", "cancelled"};
+        trace(QStringLiteral("save file dialog: ") + answers[answer]);
         std::error_code ignored;
         std::filesystem::remove(save_path_, ignored);
         if (answer == 1) std::ofstream(save_path_) << std::string(2000, 'x');
@@ -583,7 +641,7 @@ class WidgetSession {
     }
 
     b::fuzz::ModalAnswerer answerer_;
-    ActionBytes* input_ = nullptr;
+    ActionBytes* answers_ = nullptr; // the answers of the input being run
     std::string save_path_;
     bool saved_ = false;
     b::Comun start_;
