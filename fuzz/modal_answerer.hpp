@@ -2,9 +2,9 @@
 
 // Answers every modal window of the application (message boxes, the About and Info dialogs)
 // as its user would, from within the window's own event loop: once the window is active it
-// is looked at, then answered with the next of the input's answers: Enter, Escape, a click on its
-// OK button, its close box, Space, Tab or Shift+Tab. Answers that leave it open are followed
-// by more; once the input is used up it is closed with Enter, then Escape, then its close
+// is looked at, then answered with the next answer byte: Enter, Escape, a click on its OK
+// button, its close box, Space, Tab or Shift+Tab. Answers that leave it open are followed by
+// more; once the answers are used up it is closed with Enter, then Escape, then its close
 // box, and a window that stays open after all three is a finding.
 
 #include "action_bytes.hpp"
