@@ -1,5 +1,6 @@
 #include "widget_checks.hpp"
 
+#include "dialog/qt/control_values.hpp"
 #include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/cp1252_codec.hpp"
 #include "dialog/qt/dialog_widget.hpp"
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 
 #include <cstddef>
+#include <cstdio>
 
 namespace binora::fuzz {
 
@@ -80,6 +82,7 @@ QWidget* control_widget_of(DIALOG_RECORD& record, int id) {
 void check_widgets_show_record(const DIALOG_RECORD& record) {
     const DialogWidget* dialog = window_of(record);
     if (dialog == nullptr) return;
+    check(dialog->isVisible(), "a dialog that has its window shows it");
     check(!record.busy && !record.dirty, "no write is pending once the routines have returned");
     for (std::size_t i = 0; i < record.controls.size(); ++i) {
         const ControlRecord& control = record.controls[i];
@@ -105,6 +108,33 @@ void check_widgets_show_record(const DIALOG_RECORD& record) {
             check_caption(*widget, control);
             break;
         }
+    }
+}
+
+void EditCarets::note(const DIALOG_RECORD& record) {
+    focus_ = QApplication::focusWidget();
+    edits_.clear();
+    for (const ControlRecord& control : record.controls)
+        edits_.emplace_back(control.text, control.caret);
+}
+
+void EditCarets::check_moved(const DIALOG_RECORD& record) const {
+    const DialogWidget* dialog = window_of(record);
+    if (dialog == nullptr || edits_.size() != record.controls.size()) return;
+    for (std::size_t i = 0; i < record.controls.size(); ++i) {
+        const ControlRecord& control = record.controls[i];
+        if (control.kind != ControlKind::Edit ||
+            edits_[i] == std::pair(control.text, control.caret))
+            continue;
+        const QWidget* widget = dialog->control_widget(static_cast<int>(i));
+        if (widget == nullptr || (widget == focus_ && !widget->hasFocus())) continue;
+        ControlRecord shown = control; // the caret as the layer reads it from the widget
+        read_from_widget(*widget, shown);
+        if (shown.caret != control.caret)
+            std::fprintf(stderr, "edit %d \"%s\": caret %d in the record, %d in the widget\n",
+                         control.id, control.text.c_str(), control.caret, shown.caret);
+        check(shown.caret == control.caret,
+              "an edit the program read or wrote shows its caret where its record has it");
     }
 }
 

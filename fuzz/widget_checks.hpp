@@ -7,6 +7,10 @@
 
 #include "dialog/dialog_record.hpp"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 class QWidget;
 
 namespace binora {
@@ -19,11 +23,30 @@ namespace binora::fuzz {
 DialogWidget* window_of(const DIALOG_RECORD& record);
 QWidget* control_widget_of(DIALOG_RECORD& record, int id);
 
-// Once the record's routines have returned: no write is pending, and every control's widget
+// Once the record's routines have returned: its window is shown, no write is pending, and
+// every control's widget
 // shows exactly the record's values: its text (in the program's code page) or caption, its
 // check state, its enabled and visible state, a list's items and selected row; an edit's
 // caret lies within the record's text, and the widget's caret and selection within its own.
 void check_widgets_show_record(const DIALOG_RECORD& record);
+
+// Carets across one key press or click. What the program reads from an edit or writes and
+// pushes into it leaves the widget's caret where the record has it, so an edit whose text or
+// caret changed in the record across the event must show its caret there afterwards. Not
+// looked at: a caret moved by the user alone (only the widget changes), and an edit that
+// lost the focus, which drops its selection after it was read with the selection's end as
+// its caret.
+class EditCarets {
+  public:
+    // Notes the record's edits before the event.
+    void note(const DIALOG_RECORD& record);
+    // After the event.
+    void check_moved(const DIALOG_RECORD& record) const;
+
+  private:
+    std::vector<std::pair<std::string, int>> edits_; // text and caret, in template order
+    const QWidget* focus_ = nullptr;
+};
 
 // The number of message boxes shown now.
 int open_message_boxes();

@@ -119,48 +119,16 @@ constexpr Key keys[] = {
 };
 // clang-format on
 
-// What the user types: bits and digits most, the letters of exponents, infinities and NaNs,
-// signs, blanks, and characters beyond ASCII (in the code page, outside it, and outside the
-// basic plane).
-const std::vector<QString>& typed_characters() {
-    static const std::vector<QString> characters = [] {
-        std::vector<QString> list;
-        for (const char* c : {"0",
-                              "1",
-                              "0",
-                              "1",
-                              "0",
-                              "1",
-                              "2",
-                              "5",
-                              "9",
-                              ".",
-                              ",",
-                              "-",
-                              "+",
-                              "e",
-                              "E",
-                              "d",
-                              "D",
-                              "i",
-                              "n",
-                              "f",
-                              "a",
-                              "t",
-                              "y",
-                              "I",
-                              "N",
-                              "x",
-                              " ",
-                              "\xc3\xa9",
-                              "\xc4\x83",
-                              "\xe2\x82\xac",
-                              "\xf0\x9f\x98\x80"})
-            list.push_back(QString::fromUtf8(c));
-        return list;
-    }();
-    return characters;
-}
+// What the user types, in UTF-8: bits and digits most, the letters of exponents,
+// infinities and NaNs, signs, blanks, and characters beyond ASCII (in the code page, outside
+// it, and outside the basic plane).
+// clang-format off
+constexpr const char* typed_utf8[] = {
+    "0", "1", "0", "1", "0", "1", "2", "5", "9", ".", ",", "-", "+", "e", "E", "d",
+    "D", "i", "n", "f", "a", "t", "y", "I", "N", "x", " ",
+    "\xc3\xa9", "\xc4\x83", "\xe2\x82\xac", "\xf0\x9f\x98\x80",
+};
+// clang-format on
 
 // The key a character is typed with.
 Qt::Key key_of(QChar c) {
@@ -479,7 +447,7 @@ class WidgetSession {
         settle();
         if (!main_dialog().window) return;
         if (QWindow* window = QGuiApplication::focusWindow())
-            QTest::sendKeyEvent(QTest::Click, window, key, text, modifiers);
+            watched([&] { QTest::sendKeyEvent(QTest::Click, window, key, text, modifiers); });
     }
     void press(const Key& key) {
         const char ascii = QTest::keyToAscii(key.key);
@@ -491,8 +459,8 @@ class WidgetSession {
         case 0: {
             const int count = input.byte() % 8 + 1;
             for (int i = 0; i < count && main_dialog().window; ++i) {
-                const auto& characters = typed_characters();
-                const QString& c = characters[input.byte() % characters.size()];
+                const QString c =
+                    QString::fromUtf8(typed_utf8[input.byte() % std::size(typed_utf8)]);
                 trace(QStringLiteral("type \"%1\"").arg(c));
                 press(key_of(c.front()), c, NONE);
             }
@@ -517,10 +485,12 @@ class WidgetSession {
             if (auto* list = qobject_cast<QListWidget*>(widget)) {
                 QWidget* viewport = list->viewport();
                 const QPoint at(viewport->width() / 2, viewport->height() * position / 256);
-                QTest::mouseClick(viewport, Qt::LeftButton, modifiers, at);
+                watched([&] { QTest::mouseClick(viewport, Qt::LeftButton, modifiers, at); });
             } else {
-                QTest::mouseClick(widget, Qt::LeftButton, modifiers,
-                                  point_along(*widget, position));
+                watched([&] {
+                    QTest::mouseClick(widget, Qt::LeftButton, modifiers,
+                                      point_along(*widget, position));
+                });
             }
             break;
         }
@@ -567,12 +537,19 @@ class WidgetSession {
             const QPoint from = point_along(*edit, from_byte);
             const QPoint to = point_along(*edit, to_byte);
             point_at(*edit);
-            QTest::mousePress(edit, Qt::LeftButton, NONE, from);
-            QTest::mouseMove(edit, to);
+            watched([&] { QTest::mousePress(edit, Qt::LeftButton, NONE, from); });
+            QTest::mouseMove(edit, to); // moves the selection's end: the user's alone
             QTest::mouseRelease(edit, Qt::LeftButton, NONE, to);
             break;
         }
         }
+    }
+
+    // A key press or click, with the carets of the main dialog's edits checked across it.
+    template <class Event> void watched(const Event& event) {
+        carets_.note(main_dialog());
+        event();
+        carets_.check_moved(main_dialog());
     }
 
     // The close box of the summary, or for a zero byte of the main window (which ends the
@@ -641,6 +618,7 @@ class WidgetSession {
     }
 
     b::fuzz::ModalAnswerer answerer_;
+    b::fuzz::EditCarets carets_;
     ActionBytes* answers_ = nullptr; // the answers of the input being run
     std::string save_path_;
     bool saved_ = false;
