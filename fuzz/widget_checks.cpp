@@ -127,7 +127,7 @@ void EditCarets::check_moved(const DIALOG_RECORD& record) const {
             edits_[i] == std::pair(control.text, control.caret))
             continue;
         const QWidget* widget = dialog->control_widget(static_cast<int>(i));
-        if (widget == nullptr || (widget == focus_ && !widget->hasFocus())) continue;
+        if (widget == nullptr || (widget == focus_) != widget->hasFocus()) continue;
         ControlRecord shown = control; // the caret as the layer reads it from the widget
         read_from_widget(*widget, shown);
         if (shown.caret != control.caret)

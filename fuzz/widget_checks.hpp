@@ -34,8 +34,9 @@ void check_widgets_show_record(const DIALOG_RECORD& record);
 // pushes into it leaves the widget's caret where the record has it, so an edit whose text or
 // caret changed in the record across the event must show its caret there afterwards. Not
 // looked at: a caret moved by the user alone (only the widget changes), and an edit that
-// lost the focus, which drops its selection after it was read with the selection's end as
-// its caret.
+// gained or lost the focus in the event: it is read when the focus moves, before the click
+// places its caret or Tab selects its text, and before losing the focus drops its
+// selection (whose end the layer reads as the caret).
 class EditCarets {
   public:
     // Notes the record's edits before the event.
