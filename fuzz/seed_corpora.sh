@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Writes the seed corpora of the five fuzz targets into the directory $1 (one
+# Writes the seed corpora of the six fuzz targets into the directory $1 (one
 # sub-directory per target), from the decimal test vectors in tests/data/parse-number-fxx:
-# every 25th line of each file and all of more-test-cases.txt; the session target gets
+# every 25th line of each file and all of more-test-cases.txt; the two session targets get
 # sessions that reach every control. Each seed is one file.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$1
 vectors="$top/tests/data/parse-number-fxx"
 mkdir -p "$out"/{decimal_reader_fuzz,value_edit_fuzz,bit_edit_fuzz,session_fuzz,cli_lines_fuzz}
+mkdir -p "$out/widget_session_fuzz"
 
 for file in "$vectors"/*.txt; do
   step=25
@@ -65,3 +66,57 @@ session "languages" "\x04\x03\x00\x05\x06\x00\x06\x00\x05\x05\x00\x04\x01\x00\x0
 session "help" "\x05\x0b\x00\x05\x0b\x01\x05\x0b\x02\x05\x0c\x00\x05\x0c\x01\x05\x0c\x02"
 # the summary saved to a new file, over an older one, cancelled, in both languages, closed
 session "summary" "\x05\x0d\x00\x07\x00\x07\x01\x07\x02\x05\x06\x00\x07\x00\x07\x03\x05\x0d\x00\x07\x01\x07\x04"
+
+# Sessions on the real window (fuzz/widget_session_fuzz.cpp gives the byte layout): the
+# actions, then the answers to the boxes, dialogs and file dialogs they open (the rest are
+# closed with Enter and saves cancelled), then the number of answers.
+# Clickable controls by number: 00 Exit, 01 the value edit, 02-04 kind radios, 05-08 the
+# binary128 edits, 09-0b binary32's, 0c-0e binary64's, 0f 0's, 10 1's, 11 0 <--> 1, 12 class,
+# 13 parameter value, 14 About, 15 Info, 16 cursor position, 17 field width, 18 Binary box,
+# 19 the list, 1a summary, 1b-1c scope radios, 1d-1e language radios; with the summary open
+# 1f its OK and 20 its save button. Edits for drags: 00 the value edit, 01-04 binary128's,
+# 05-07 binary32's, 08-0a binary64's, 0b-0e the read-outs. Keys: 00 Backspace, 01 Delete,
+# 02 Home, 03 End, 04-07 arrows, 0a-0d with Shift, 12 Ctrl+A, 13-15 cut, copy, paste,
+# 16 undo, 1a Tab, 1b Shift+Tab, 1c Space, 1d Enter, 1f Escape. Characters: 00-05 bits,
+# 09 ".", 0b "-", 0d "e", 11-13 "inf", 14 "a", 19 "x", 1b-1e beyond ASCII. Answers to a
+# box or dialog: 00 Enter, 01 Escape, 02 OK, 03 close box, 04 Space, 05 Tab; to the file
+# dialog: 00 a new file, 01 an older file, 02 cancel.
+widget() { # NAME ACTIONS [ANSWERS], every byte written as \xHH
+  local answers=${3:-}
+  printf "$2$answers\\x$(printf %02x $((${#answers} / 4)))" >"$out/widget_session_fuzz/$1"
+}
+signs=(09 0c 05) exponents=(0a 0d 06) significands=(0b 0e 07) drags=(07 0a 03)
+for kind in 0 1 2; do
+  radio="\x02\x0$((kind + 2))\x10\x00"
+  s="\x02\x${signs[kind]}\x00\x00" e="\x02\x${exponents[kind]}\x80\x00"
+  f="\x02\x${significands[kind]}\x40\x00" drag="\x07\x${drags[kind]}\x10\xe0"
+  value="\x02\x01\xff\x00\x01\x12" # the value edit clicked, its text selected
+  # a value typed over the old one, entered, every parameter row by mouse and keyboard
+  widget "rows-$kind" "$radio$value\x00\x02\x01\x09\x07$f\x04\x00\x00\x04\x01\x00\x04\x02\x00\x04\x03\x00\x04\x04\x00\x04\x05\x00\x02\x18\x08\x00\x04\x03\x01\x04\x04\x02\x01\x02\x01\x07\x01\x03\x01\x06\x01\x08\x01\x09\x02\x19\xc0\x00"
+  # bits typed, selected, pasted, cut, undone and deleted, with wrong characters and surplus
+  widget "bits-$kind" "$radio$s\x01\x0d\x00\x00\x01\x01\x03\x00\x00\x19$e\x00\x00\x14\x03\x02\x03\x01\x16$f\x06\x00\x02\x06\x01\x01\x00\x01\x01\x00\x03\x04\x02$drag\x00\x00\x00\x01\x13\x01\x15\x01\x18\x01\x19\x01\x14\x01\x10\x01\x11\x02\x08\x20\x00\x01\x0c\x00\x00\x01" "\x00\x02\x01\x03\x04\x05\x06\x00"
+  # the bulk buttons on the current field and on all fields
+  widget "bulk-$kind" "$radio\x02\x1c\x08\x00$e\x02\x0f\x40\x00\x02\x10\x40\x00\x02\x11\x40\x00$f\x02\x11\x40\x00\x02\x1b\x08\x00\x02\x0f\x40\x00\x02\x10\x40\x00$s\x02\x11\x40\x00$s"
+  # infinities, NaNs, unreadable and overflowing values typed and pasted into the value edit
+  widget "special-$kind" "$radio$value\x00\x03\x0b\x11\x12\x13$s$value\x00\x02\x12\x14\x12$s$value\x00\x02\x14\x19\x15$value\x03\x03\x20$value\x00\x05\x01\x0d\x0b\x08\x08\x08" "\x02\x03\x01\x00"
+done
+# keyboard navigation: Tab and Shift+Tab around the window, arrows in the radio groups,
+# Space, Enter and keypad Enter
+widget "keys" "\x06\x1a\x13\x06\x1b\x06\x02\x02\x08\x00\x01\x07\x01\x07\x01\x06\x02\x1b\x08\x00\x01\x07\x02\x1d\x08\x00\x01\x05\x01\x04\x01\x1c\x01\x1d\x01\x1e\x06\x1a\x05\x01\x1c"
+# both languages with X rebuilt
+widget "languages" "\x02\x1e\x08\x00\x02\x01\xff\x00\x01\x12\x00\x02\x01\x09\x07\x02\x09\x00\x00\x02\x1d\x08\x00\x02\x1e\x08\x00\x04\x00\x00\x02\x1d\x08\x00"
+# About and Info closed with Enter, Escape, OK, the close box, and Space after Tab, in
+# both languages
+about="\x02\x14\x08\x00" info="\x02\x15\x08\x00"
+widget "help" "$about$about$about$about$about$info$info$info$info\x02\x1e\x08\x00$about$info" "\x00\x01\x02\x03\x05\x04\x00\x01\x02\x03\x05\x04\x05\x04"
+# the summary: saved to a new file, over an older one, cancelled, opened again in English
+# and saved, closed with OK, Enter, Escape and its close box, left open when Exit is clicked
+summary="\x02\x1a\x08\x00" save="\x02\x20\x08\x00"
+widget "summary" "$summary$save$save$save\x02\x1e\x08\x00$summary$save\x01\x1a\x02\x1f\x08\x00$summary\x01\x1d$summary\x01\x1f$summary\x05\x01$summary\x02\x00\x08\x00" "\x00\x00\x01\x01\x02\x00\x02"
+# the program closed by Exit, Escape and the close box
+widget "exit-button" "\x02\x00\x08\x00"
+widget "exit-escape" "\x01\x1f"
+widget "exit-close-box" "\x05\x00"
+# blanks, letters, bytes of any value and long texts pasted; characters beyond ASCII typed
+widget "paste" "\x02\x01\xff\x00\x01\x12\x03\x01\x05\x01\x12\x03\x02\x03\x01\x12\x03\x00\x06\x31\x2e\x00\xff\x0a\x35\x01\x12\x03\x04\x10\x02\x0b\x40\x00\x03\x01\x03\x03\x04\x00" "\x00\x01\x02\x03"
+widget "unicode" "\x02\x01\xff\x00\x01\x12\x00\x03\x1b\x1c\x1d\x1e\x02\x0b\x40\x00\x00\x00\x1c\x01\x02\x01\x0d\x00\x00\x1e\x02\x01\x10\x00\x07\x00\x00\xff\x00\x00\x1e" "\x00\x01\x02"

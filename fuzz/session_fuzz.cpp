@@ -34,7 +34,6 @@
 // An edit byte picks the value edit or a bit edit of the current kind (mod their count), a
 // caret byte a position in the edit's text (mod its length + 1). Missing operands read 0.
 
-#include "bitedit/bit_fields.hpp"
 #include "bitedit/format_controls.hpp"
 #include "current/current_x.hpp"
 #include "dialog/dialog_events.hpp"
@@ -45,15 +44,12 @@
 #include "dialog/message_box.hpp"
 #include "dialog/user_input.hpp"
 #include "fuzz_check.hpp"
+#include "main_dialog_checks.hpp"
 #include "model/comun.hpp"
-#include "model/fixed_text.hpp"
-#include "model/format_traits.hpp"
 #include "null_stream.hpp"
-#include "numeric/decimal_reader.hpp"
-#include "numeric/number_format.hpp"
 #include "numeric/storage_word.hpp"
-#include "readout/class_text.hpp"
 #include "readout/parameter_rows.hpp"
+#include "record_snapshot.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
 #include "startup/shown_text.hpp"
@@ -64,17 +60,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
 using binora::fuzz::check;
+using binora::fuzz::RecordSnapshot;
 namespace b = binora;
 
 // How a modal dialog is closed: its OK button, Escape, or Enter.
@@ -125,61 +120,6 @@ class SilentWindowSystem : public b::WindowSystem {
 
     Closing closing = Closing::ok;
     bool modal_ended = false; // the last modal run was ended by its closing command
-};
-
-// The class text of a bit pattern, in both languages.
-struct ClassText {
-    const char* romanian;
-    const char* english;
-};
-
-std::string expected_class_text(const b::FormatTraits& format, const std::string& bits, int lang) {
-    const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
-    const std::string exponent = bits.substr(1, exponent_bits);
-    const bool significand_zero = bits.find('1', 1 + exponent_bits) == std::string::npos;
-    const bool exponent_ones = exponent.find('0') == std::string::npos;
-    const bool exponent_zeros = exponent.find('1') == std::string::npos;
-    const std::string kind = std::to_string(format.kind);
-    ClassText text{"Non-Numar", "Not-a-Number"};
-    std::string normal_ro = "Numar normalizat: Real(" + kind + ")";
-    std::string normal_en = "Normalized Number: Real(" + kind + ")";
-    if (exponent_ones && significand_zero)
-        text = {"Infinit cu semn", "Signed Infinity"};
-    else if (exponent_zeros && significand_zero)
-        text = {"Zero cu semn", "Signed Zero"};
-    else if (exponent_zeros)
-        text = {"Numar denormalizat", "Denormalized Number"};
-    else if (!exponent_ones)
-        text = {normal_ro.c_str(), normal_en.c_str()};
-    return lang == b::LANG_ENGLISH ? text.english : text.romanian;
-}
-
-std::string canonical_text(int kind) {
-    const b::NumberForm form = b::kind_form(kind, true);
-    std::string text;
-    if (kind == 4) text = b::format_number(b::COMUN.X4, form);
-    if (kind == 8) text = b::format_number(b::COMUN.X8, form);
-    if (kind == 16) text = b::format_number(b::COMUN.X16, form);
-    return std::string(b::trim_left(text));
-}
-
-// What a user's actions may change in a dialog record, kept to bring it back.
-struct RecordSnapshot {
-    std::vector<b::ControlRecord> controls;
-    std::string caption;
-    bool caption_set = false;
-    int return_value = 1;
-
-    static RecordSnapshot of(const b::DIALOG_RECORD& record) {
-        return {record.controls, record.caption, record.caption_set, record.return_value};
-    }
-    void restore(b::DIALOG_RECORD& record) const {
-        record.controls = controls;
-        record.caption = caption;
-        record.caption_set = caption_set;
-        record.return_value = return_value;
-        record.dirty = false;
-    }
 };
 
 class Session {
@@ -246,7 +186,6 @@ class Session {
 
     static b::DIALOG_RECORD& main() { return b::BINORAGLOBALS.MAIN_DIALOG; }
     static b::DIALOG_RECORD& summary() { return b::BINORAGLOBALS.SUMMARY_DIALOG; }
-    static const b::FormatTraits& format() { return b::format_of(b::COMUN.KIND_REAL); }
 
     // The value edit or a bit edit of the current kind, with the caret placed.
     int pick_edit(Input& input) {
@@ -360,7 +299,7 @@ class Session {
     // Row `row` of the parameter list, just selected while X is rebuilt from the bit edits,
     // shows the read-out core's text and caption.
     void check_row(int row) {
-        const b::FormatTraits& f = format();
+        const b::FormatTraits& f = b::format_of(b::COMUN.KIND_REAL);
         const b::FormatControls& controls = b::controls_of(f.kind);
         const b::Word128 word = b::word_of_x(f.kind);
         const b::ClassFlags flags = b::class_of_word(f, word);
@@ -436,7 +375,7 @@ class Session {
             check(boxes_ == boxes + 1 && last_box_.caption == "Saved to File" &&
                       last_box_.text == save_path_,
                   "a save is confirmed with its path");
-            check_saved_file();
+            b::fuzz::check_saved_summary(save_path_);
             break;
         }
         case 3:
@@ -450,63 +389,9 @@ class Session {
         }
     }
 
-    // The saved file begins with the first paragraph in the current language and ends with
-    // the blank line after the last, nothing of an older file left after it.
-    void check_saved_file() {
-        std::ifstream file(save_path_, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-        const char* expected = b::COMUN.LANG == b::LANG_ENGLISH
-                                   ? "Data representable in a floating-point format"
-                                   : "Datele reprezentabile intr-un format";
-        check(bytes.starts_with(expected), "the file is in the current language");
-        check(bytes.ends_with("0 ... 0\r\n \r\n"), "the file ends with the summary");
-    }
-
     void check_state() {
-        std::string joined;
-        for (const auto& f : b::all_formats()) {
-            const bool current = f.kind == b::COMUN.KIND_REAL;
-            for (const auto& field : b::controls_of(f.kind).fields()) {
-                bool enabled = false;
-                b::DIALOG_GET_FLAG(main(), field.edit, enabled, b::PROP_ENABLED);
-                check(enabled == current, "exactly the current kind's bit edits are enabled");
-                if (!current) continue;
-                const std::string text = b::shown_text(main(), field.edit);
-                check(text.size() <= static_cast<std::size_t>(field.bits),
-                      "no bit in excess stays");
-                check(text.find_first_not_of("01 ") == std::string::npos,
-                      "only 0, 1 and blank stay");
-                joined += b::read_bit_field(main(), field);
-            }
-        }
-        if (!rebuilt_) return;
-
-        const b::FormatTraits& f = format();
-        const b::Word128 word = b::word_of_x(f.kind);
-        check(word == b::word_from_bit_string(joined), "X is the pattern of the bit edits");
-        const std::string bits = b::bit_string(word, f.storage_bits);
-        check(b::shown_text(main(), b::IDC_DATATYPE) == expected_class_text(f, bits, b::COMUN.LANG),
-              "the class text is the class of the bits in the current language");
-
-        const std::string value = b::shown_text(main(), b::IDC_VALUE_X);
-        check(value == canonical_text(f.kind), "the value edit shows X in canonical form");
-        b::NumberText room;
-        std::string class_room;
-        check(b::shown_text(main(), b::IDC_DATATYPE) ==
-                      b::class_text(b::class_of_word(f, word), f.kind, b::COMUN.LANG, class_room) &&
-                  value == b::canonical_value(f, word, room),
-              "the class text and the value edit are the read-out core's for X's word");
-        const auto exponent = bits.substr(1, static_cast<std::size_t>(f.exponent_bits));
-        const bool finite = exponent.find('0') != std::string::npos;
-        if (f.kind == 8 && finite) {
-            const auto read = b::read_binary64(value);
-            check(read.status == b::ReadStatus::ok &&
-                      b::word_of(read.value) == static_cast<std::uint64_t>(word),
-                  "the canonical binary64 value reads back as X");
-        }
-        bool list_enabled = false;
-        b::DIALOG_GET_FLAG(main(), b::IDC_PARAM_LIST, list_enabled, b::PROP_ENABLED);
-        check(list_enabled == finite, "the parameter list is enabled exactly for finite X");
+        const std::string joined = b::fuzz::check_bit_edits(main());
+        if (rebuilt_) b::fuzz::check_rebuilt_value(main(), joined);
     }
 
     b::fuzz::NullStream messages_;
