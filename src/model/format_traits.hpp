@@ -42,7 +42,7 @@ inline constexpr std::array<FormatTraits, 3> FORMATS{{
 // clang-format on
 
 // binora-cli's narrow formats: binary16, bfloat16 and the 8-bit formats E5M2 and E4M3 of the
-// OCP 8-bit floating-point specification (E4M3: no infinities, the only NaNs S.1111.111,
+// OCP 8-bit floating-point standard (E4M3: no infinities, the only NaNs S.1111.111,
 // largest finite number 448). A double holds every value of each exactly.
 // clang-format off
 inline constexpr std::array<FormatTraits, 4> NARROW_FORMATS{{

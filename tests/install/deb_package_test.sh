@@ -35,7 +35,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 grep -q 'IEEE 754' <<<"$(field Description)" || fail "Description: $(field Description)"
 
-# Every library the programs load at run time comes from a dependency.
+# Every library the programs load at run time belongs to a dependency.
 depends=$(field Depends)
 names=$(sed 's/ *([^)]*)//g; s/ *| */\n/g; s/, */\n/g' <<<"$depends")
 for package in libqt6widgets6 libqt6gui6 libqt6core6 libquadmath0 libmpfr6 libgmp10 libstdc++6 \
