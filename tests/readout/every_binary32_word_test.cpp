@@ -1,10 +1,11 @@
 // Every binary32 storage word (or every n-th, with BINORA_EXHAUSTIVE32_STRIDE=n in the
-// environment) through the read-out core (read_out_value): the bit fields and the word in
-// hexadecimal, the class, X in canonical form, E and its caption, the significand, ULP(X),
-// both neighbours in decimal and as fields, and the exact decimal value. Each is checked
-// against what the C library says of the same word: fpclassify and ilogbf for the class and
-// E, nextafterf for the neighbours and the ULP, and glibc's printf (exact at any precision)
-// for every decimal text. Runs on all cores; built with -DBINORA_EXHAUSTIVE32=ON.
+// environment; from word h on, with BINORA_EXHAUSTIVE32_FROM=h in hexadecimal, to resume a run
+// from the last word its progress lines name) through the read-out core (read_out_value): the bit
+// fields and the word in hexadecimal, the class, X in canonical form, E and its caption, the
+// significand, ULP(X), both neighbours in decimal and as fields, and the exact decimal value. Each
+// is checked against what the C library says of the same word: fpclassify and ilogbf for the class
+// and E, nextafterf for the neighbours and the ULP, and glibc's printf (exact at any precision) for
+// every decimal text. Runs on all cores; built with -DBINORA_EXHAUSTIVE32=ON.
 
 #include "model/format_traits.hpp"
 #include "model/language.hpp"
@@ -181,8 +182,15 @@ std::uint64_t stride_from_environment() {
     return stride > 0 ? static_cast<std::uint64_t>(stride) : 1;
 }
 
+// The first word to check: BINORA_EXHAUSTIVE32_FROM in hexadecimal, else 0.
+std::uint64_t first_word_from_environment() {
+    const char* text = std::getenv("BINORA_EXHAUSTIVE32_FROM");
+    return text != nullptr ? std::strtoull(text, nullptr, 16) & 0xFFFFFFFFU : 0;
+}
+
 TEST(EveryBinary32Word, CoreReadOutsAgreeWithTheCLibrary) {
     const std::uint64_t stride = stride_from_environment();
+    const std::uint64_t first = first_word_from_environment();
     const unsigned threads = std::max(1U, std::thread::hardware_concurrency());
     constexpr std::uint64_t words = std::uint64_t{1} << 32;
     Mismatches mismatches;
@@ -192,8 +200,8 @@ TEST(EveryBinary32Word, CoreReadOutsAgreeWithTheCLibrary) {
         workers.emplace_back([&, t] {
             ValueReadOut out;
             // The first worker says how far the run has got at every sixteenth of the range.
-            std::uint64_t next_report = words / 16;
-            for (std::uint64_t w = t * stride; w < words; w += threads * stride) {
+            std::uint64_t next_report = (first / (words / 16) + 1) * (words / 16);
+            for (std::uint64_t w = first + t * stride; w < words; w += threads * stride) {
                 check_word(static_cast<std::uint32_t>(w), mismatches, out);
                 if (t == 0 && w >= next_report) {
                     const std::chrono::duration<double> spent =
@@ -210,10 +218,10 @@ TEST(EveryBinary32Word, CoreReadOutsAgreeWithTheCLibrary) {
     for (auto& worker : workers)
         worker.join();
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-    const std::uint64_t checked = (words + stride - 1) / stride;
-    std::printf("%llu words (every %llu-th) on %u threads in %.0f s: %ld mismatches\n",
+    const std::uint64_t checked = (words - first + stride - 1) / stride;
+    std::printf("%llu words (every %llu-th, from %08llX) on %u threads in %.0f s: %ld mismatches\n",
                 static_cast<unsigned long long>(checked), static_cast<unsigned long long>(stride),
-                threads, spent.count(), mismatches.count());
+                static_cast<unsigned long long>(first), threads, spent.count(), mismatches.count());
     for (const std::string& message : mismatches.messages())
         ADD_FAILURE() << message;
     EXPECT_EQ(mismatches.count(), 0);
