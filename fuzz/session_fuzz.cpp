@@ -34,6 +34,7 @@
 // An edit byte picks the value edit or a bit edit of the current kind (mod their count), a
 // caret byte a position in the edit's text (mod its length + 1). Missing operands read 0.
 
+#include "action_bytes.hpp"
 #include "bitedit/format_controls.hpp"
 #include "current/current_x.hpp"
 #include "dialog/dialog_events.hpp"
@@ -68,6 +69,7 @@
 
 namespace {
 
+using binora::fuzz::ActionBytes;
 using binora::fuzz::check;
 using binora::fuzz::RecordSnapshot;
 namespace b = binora;
@@ -162,7 +164,7 @@ class Session {
     }
 
     void run(const std::uint8_t* data, std::size_t size) {
-        Input input{data, size};
+        ActionBytes input(data, size);
         while (!input.done()) {
             act(input);
             check_state();
@@ -170,25 +172,11 @@ class Session {
     }
 
   private:
-    struct Input {
-        const std::uint8_t* data;
-        std::size_t size;
-        std::size_t at = 0;
-        bool done() const { return at >= size; }
-        std::uint8_t byte() { return at < size ? data[at++] : 0; }
-        std::string_view text(std::size_t length) {
-            const std::size_t n = std::min(length, size - std::min(at, size));
-            const std::string_view t(reinterpret_cast<const char*>(data + at), n);
-            at += n;
-            return t;
-        }
-    };
-
     static b::DIALOG_RECORD& main() { return b::BINORAGLOBALS.MAIN_DIALOG; }
     static b::DIALOG_RECORD& summary() { return b::BINORAGLOBALS.SUMMARY_DIALOG; }
 
     // The value edit or a bit edit of the current kind, with the caret placed.
-    int pick_edit(Input& input) {
+    int pick_edit(ActionBytes& input) {
         const auto fields = b::controls_of(b::COMUN.KIND_REAL).fields();
         const std::size_t pick = input.byte() % (fields.size() + 1);
         const int edit = pick == 0 ? b::IDC_VALUE_X : fields[pick - 1].edit;
@@ -209,7 +197,7 @@ class Session {
     // value edit leaves the read-outs of the old X cleared.
     void changed(int edit) { rebuilt_ = edit != b::IDC_VALUE_X; }
 
-    void act(Input& input) {
+    void act(ActionBytes& input) {
         const int action = input.byte() % 8;
         switch (action) {
         case 0:
