@@ -24,6 +24,8 @@
 // and the shared state of right after start-up, pushed back into the same widgets (a new
 // window only when the input closed the program), and runs inside the program's own message
 // loop, so that the keyboard handling of the active modeless dialog sees every key.
+// Nothing is painted while an input runs; at its end every open window is painted once, as
+// the input left it (paint_hold.hpp).
 //
 // Input: the actions, then the answers, then one byte that counts the answers (all bytes
 // before it when it counts more). Keeping the answers apart keeps the actions in step
@@ -57,6 +59,7 @@
 #include "main_dialog_checks.hpp"
 #include "modal_answerer.hpp"
 #include "model/comun.hpp"
+#include "paint_hold.hpp"
 #include "record_snapshot.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
@@ -251,7 +254,9 @@ class WidgetSession {
     WidgetSession& operator=(const WidgetSession&) = delete;
 
     // Back to the state right after start-up, in the same window when it is still open.
+    // The windows are not painted from here to the end of the input (see run).
     void reset() {
+        paints_.hold();
         if (summary_dialog().window) b::DIALOG_EXIT(summary_dialog());
         // Controls whose values the input did not change show them still (the checks after
         // each action hold the widgets to the records): only the others and the edits (for
@@ -291,7 +296,8 @@ class WidgetSession {
         activate(*main_window());
     }
 
-    // The actions of one input, inside the program's message loop.
+    // The actions of one input, inside the program's message loop; then every open window is
+    // painted once, as the input left it.
     void run(const std::uint8_t* data, std::size_t size) {
         const std::size_t answer_count =
             size > 0 ? std::min<std::size_t>(data[size - 1], size - 1) : 0;
@@ -315,6 +321,7 @@ class WidgetSession {
         check(b::run_message_loop() == 0, "the message loop ends with exit code 0");
         answerer_.answer_from(nullptr);
         answers_ = nullptr;
+        paints_.release();
         if (!main_dialog().window)
             check(!summary_dialog().window, "closing the main window closes the summary");
     }
@@ -618,6 +625,7 @@ class WidgetSession {
     }
 
     b::fuzz::ModalAnswerer answerer_;
+    b::fuzz::PaintHold paints_;
     b::fuzz::EditCarets carets_;
     ActionBytes* answers_ = nullptr; // the answers of the input being run
     std::string save_path_;
