@@ -2,8 +2,8 @@
 
 // Holds back the painting of every window of the application while a fuzz input runs, and
 // paints each open window once, whole, when it is let go. Painting after every action is
-// most of the cost of an action on the offscreen platform, and paints nothing the checks
-// look at; one paint per input still runs every widget's paint routine on the state the
+// the largest part of an action's cost on the offscreen platform, and paints nothing the
+// checks look at; one paint per input still runs every widget's paint routine on the state the
 // input left. Installs itself as an application event filter: windows shown while it holds
 // are held too.
 
