@@ -117,14 +117,6 @@ bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& 
 
 namespace {
 
-int overflowing_count(const std::vector<ShownCaption>& captions, const QFont& font,
-                      const QStyle& style) {
-    int count = 0;
-    for (const auto& caption : captions)
-        if (!caption_fits(caption, font, style)) ++count;
-    return count;
-}
-
 // The captions in the order a test runs through them: the one a test failed on last comes
 // first, since the next size down most often fails on the same caption. The order decides
 // only how soon a failing test stops, never its answer.
@@ -148,10 +140,40 @@ class TestOrder {
     std::vector<std::size_t> order_;
 };
 
+// A measure taken once: `slot` holds it after the first call.
+template <class Measure> bool remembered(std::int8_t& slot, const Measure& measure) {
+    if (slot < 0) slot = measure() ? 1 : 0;
+    return slot == 1;
+}
+
 } // namespace
 
+void CaptionFitMemo::begin(const QFont& dialog_font, const QStyle& style, std::size_t sizes) {
+    if (style_ != &style || sizes_ != sizes || font_ != dialog_font ||
+        measures_.size() >= MEMO_CAPTIONS) {
+        measures_.clear();
+        font_ = dialog_font;
+        style_ = &style;
+        sizes_ = sizes;
+    }
+}
+
+CaptionFitMemo::Measures& CaptionFitMemo::of(const ShownCaption& caption) {
+    Key key{caption.kind, caption.style, caption.text, caption.rect.width(), caption.rect.height()};
+    auto [entry, added] = measures_.try_emplace(std::move(key));
+    if (added) {
+        entry->second.fits.assign(sizes_, -1);
+        entry->second.breaks_line.assign(sizes_, -1);
+    }
+    return entry->second;
+}
+
+std::size_t CaptionFitMemo::KeyHash::operator()(const Key& key) const {
+    return qHashMulti(0, static_cast<int>(key.kind), key.style, key.text, key.width, key.height);
+}
+
 QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
-                   const QStyle& style) {
+                   const QStyle& style, CaptionFitMemo& memo) {
     const double full = dialog_font.pointSizeF();
     std::vector<QFont> sizes; // the sizes tried, largest first
     for (double points = full; points >= full * SMALLEST_CAPTION_SCALE;
@@ -159,40 +181,56 @@ QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialo
         sizes.push_back(dialog_font);
         sizes.back().setPointSizeF(points);
     }
+    memo.begin(dialog_font, style, sizes.size());
+    std::vector<CaptionFitMemo::Measures*> measures;
+    measures.reserve(captions.size());
+    for (const ShownCaption& caption : captions)
+        measures.push_back(&memo.of(caption));
+    const auto fits = [&](std::size_t i, std::size_t size) {
+        return remembered(measures[i]->fits[size],
+                          [&] { return caption_fits(captions[i], sizes[size], style); });
+    };
 
     // Each size is tested only as far as it can still change the answer: once a size fits
     // every caption, a smaller one counts only if no label breaks a line there either.
     TestOrder overflow_order(captions.size());
     TestOrder broken_order(captions.size());
-    std::optional<QFont> fitting; // the largest size at which every caption fits
-    for (const QFont& candidate : sizes) {
-        const QFontMetrics metrics(candidate);
-        const auto overflows = [&](std::size_t i) {
-            return !caption_fits(captions[i], candidate, style);
-        };
+    std::optional<std::size_t> fitting; // the largest size at which every caption fits
+    for (std::size_t size = 0; size < sizes.size(); ++size) {
+        const auto overflows = [&](std::size_t i) { return !fits(i, size); };
         const auto breaks = [&](std::size_t i) {
-            return breaks_written_line(metrics, captions[i]);
+            return remembered(measures[i]->breaks_line[size], [&] {
+                return breaks_written_line(QFontMetrics(sizes[size]), captions[i]);
+            });
         };
         if (fitting) {
-            if (!broken_order.any(breaks) && !overflow_order.any(overflows)) return candidate;
+            if (!broken_order.any(breaks) && !overflow_order.any(overflows)) return sizes[size];
         } else if (!overflow_order.any(overflows)) {
-            if (!broken_order.any(breaks)) return candidate;
-            fitting = candidate;
+            if (!broken_order.any(breaks)) return sizes[size];
+            fitting = size;
         }
     }
-    if (fitting) return *fitting;
+    if (fitting) return sizes[*fitting];
 
     // No size fits every caption: the one at which the fewest overflow, the larger of equals.
     QFont best = dialog_font;
     int fewest = std::numeric_limits<int>::max();
-    for (const QFont& candidate : sizes) {
-        const int overflowing = overflowing_count(captions, candidate, style);
+    for (std::size_t size = 0; size < sizes.size(); ++size) {
+        int overflowing = 0;
+        for (std::size_t i = 0; i < captions.size(); ++i)
+            if (!fits(i, size)) ++overflowing;
         if (overflowing < fewest) {
             fewest = overflowing;
-            best = candidate;
+            best = sizes[size];
         }
     }
     return best;
+}
+
+QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
+                   const QStyle& style) {
+    CaptionFitMemo fresh;
+    return caption_font(captions, dialog_font, style, fresh);
 }
 
 } // namespace binora

@@ -12,6 +12,9 @@
 #include <QRect>
 #include <QString>
 
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 class QFontMetrics;
@@ -43,10 +46,54 @@ bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& 
 // as Qt lays out the label in the font of `metrics`.
 bool breaks_written_line(const QFontMetrics& metrics, const ShownCaption& caption);
 
+// What the caption font's search has measured: for each caption (kind, style, text and
+// rectangle's size) and each size tried, whether it fits and whether a label breaks a line
+// its text was written in. A window that keeps one measures again, when its captions change,
+// only the captions that changed. Holds the measures of one dialog font and style, and of at
+// most MEMO_CAPTIONS captions: asked about another font or style, or full, it starts afresh.
+class CaptionFitMemo {
+  public:
+    static constexpr std::size_t MEMO_CAPTIONS = 1024;
+
+    // A caption's measures, by the index of the size tried (largest first); -1 where not yet
+    // measured.
+    struct Measures {
+        std::vector<std::int8_t> fits;
+        std::vector<std::int8_t> breaks_line;
+    };
+
+    // Makes the memo one of `dialog_font` and `style`, with room for `sizes` sizes.
+    void begin(const QFont& dialog_font, const QStyle& style, std::size_t sizes);
+    // The measures of `caption`; they stay where they are until the next begin().
+    Measures& of(const ShownCaption& caption);
+
+  private:
+    struct Key {
+        ControlKind kind;
+        unsigned style;
+        QString text;
+        int width;
+        int height;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const;
+    };
+
+    QFont font_;
+    const QStyle* style_ = nullptr;
+    std::size_t sizes_ = 0;
+    std::unordered_map<Key, Measures, KeyHash> measures_;
+};
+
 // The largest size from the dialog font's down to SMALLEST_CAPTION_SCALE of it, in steps of
 // SIZE_STEP_POINTS, at which every caption fits and no label has to break a line its text
 // was written in; else the largest at which every caption fits; else the one at which the
 // fewest do not (the larger of equals).
+// Measures what `memo` does not hold yet, and keeps it there.
+QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
+                   const QStyle& style, CaptionFitMemo& memo);
+// Measures every caption afresh.
 QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
                    const QStyle& style);
 

@@ -159,7 +159,7 @@ void DialogWidget::fit_captions() {
             captions.push_back(
                 {control.item->kind, control.item->style, text, control.widget->geometry()});
     }
-    const QFont fitted = caption_font(captions, dialog_font_, *style());
+    const QFont fitted = caption_font(captions, dialog_font_, *style(), caption_memo_);
     if (fitted != font()) setFont(fitted);
 }
 

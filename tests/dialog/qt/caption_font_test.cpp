@@ -1,9 +1,11 @@
 // The caption font's search stops testing a size as soon as the size cannot change the answer;
-// its answer must be the one of testing every caption at every size. Random sets of captions
-// (labels that wrap or not, buttons, radio buttons, check boxes, group boxes) in rectangles
-// around their width are given to both, and every kind of answer occurs among them: the full
-// size, a smaller size where everything fits on its lines, the largest size where everything
-// fits though a label breaks a line, and the size with the fewest captions that do not fit.
+// its answer must be the one of testing every caption at every size, also when it takes the
+// measures it kept from earlier searches (captions recur there in other rectangles and of other
+// kinds). Random sets of captions (labels that wrap or not, buttons, radio buttons, check
+// boxes, group boxes) in rectangles around their width are given to both, and every kind of
+// answer occurs among them: the full size, a smaller size where everything fits on its lines,
+// the largest size where everything fits though a label breaks a line, and the size with the
+// fewest captions that do not fit.
 
 #include "dialog/qt/caption_font.hpp"
 
@@ -106,6 +108,7 @@ TEST(CaptionFont, TheSearchAnswersAsTestingEveryCaptionAtEverySize) {
     dialog_font.setPointSizeF(9);
     std::mt19937 random(20);
     std::array<int, 4> answers{};
+    CaptionFitMemo memo; // kept across the sets, as a window keeps it across its captions
     for (int set = 0; set < 150; ++set) {
         const std::vector<ShownCaption> captions = random_captions(random, dialog_font);
         const Searched expected = every_caption_at_every_size(captions, dialog_font, style);
@@ -113,6 +116,9 @@ TEST(CaptionFont, TheSearchAnswersAsTestingEveryCaptionAtEverySize) {
         EXPECT_EQ(caption_font(captions, dialog_font, style).pointSizeF(),
                   expected.font.pointSizeF())
             << "set " << set;
+        EXPECT_EQ(caption_font(captions, dialog_font, style, memo).pointSizeF(),
+                  expected.font.pointSizeF())
+            << "set " << set << ", measures kept from the sets before";
     }
     for (std::size_t answer = 0; answer < answers.size(); ++answer)
         EXPECT_GT(answers[answer], 0) << "no set gave answer " << answer;
