@@ -149,7 +149,7 @@ template <class Measure> bool remembered(std::int8_t& slot, const Measure& measu
 } // namespace
 
 void CaptionFitMemo::begin(const QFont& dialog_font, const QStyle& style, std::size_t sizes) {
-    if (style_ != &style || sizes_ != sizes || font_ != dialog_font ||
+    if (style_.data() != &style || sizes_ != sizes || font_ != dialog_font ||
         measures_.size() >= MEMO_CAPTIONS) {
         measures_.clear();
         font_ = dialog_font;

@@ -9,8 +9,10 @@
 #include "dialog/dialog_template.hpp"
 
 #include <QFont>
+#include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStyle>
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +20,6 @@
 #include <vector>
 
 class QFontMetrics;
-class QStyle;
 
 namespace binora {
 
@@ -81,7 +82,7 @@ class CaptionFitMemo {
     };
 
     QFont font_;
-    const QStyle* style_ = nullptr;
+    QPointer<const QStyle> style_; // null once the style is gone, so never taken for another
     std::size_t sizes_ = 0;
     std::unordered_map<Key, Measures, KeyHash> measures_;
 };

@@ -24,6 +24,13 @@ int handlers_running = 0;
 
 QPointer<DialogWidget> last_activated_window;
 
+// What fitting captions has measured, shared by all windows: a dialog opened again, or one
+// whose captions changed, measures only the captions not measured before.
+CaptionFitMemo& caption_memo() {
+    static CaptionFitMemo memo;
+    return memo;
+}
+
 // Focus that only comes back because the window was re-activated (or a popup closed) is not
 // the user entering the control: closing a message box must not run a focus routine again.
 bool is_user_focus_change(const QFocusEvent& event) {
@@ -159,7 +166,7 @@ void DialogWidget::fit_captions() {
             captions.push_back(
                 {control.item->kind, control.item->style, text, control.widget->geometry()});
     }
-    const QFont fitted = caption_font(captions, dialog_font_, *style(), caption_memo_);
+    const QFont fitted = caption_font(captions, dialog_font_, *style(), caption_memo());
     if (fitted != font()) setFont(fitted);
 }
 

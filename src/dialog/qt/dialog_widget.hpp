@@ -6,7 +6,6 @@
 // accept()/reject() become commands of the layer, and only end_modal() ends a modal run.
 
 #include "dialog/dialog_record.hpp"
-#include "dialog/qt/caption_font.hpp"
 
 #include <QDialog>
 
@@ -115,7 +114,6 @@ class DialogWidget final : public QDialog {
     bool captions_stale_ = false; // the fitted font and the names may not match the captions
     bool refresh_posted_ = false;
     QFont dialog_font_;
-    CaptionFitMemo caption_memo_; // what fitting the captions measured so far
     std::vector<Control> controls_;
 };
 
