@@ -1,13 +1,20 @@
 #pragma once
 
 // Holds back the painting of every window of the application while a fuzz input runs, and
-// paints each open window once, whole, when it is let go. Painting after every action is
-// the largest part of an action's cost on the offscreen platform, and paints nothing the
-// checks look at; one paint per input still runs every widget's paint routine on the state the
-// input left. Installs itself as an application event filter: windows shown while it holds
-// are held too.
+// paints, when it is let go, what the input changed: in the windows open before the hold,
+// the parts Qt marked for repainting (the widgets whose values, carets or states changed),
+// in one pass per window; the windows shown while it held and still open, whole. Painting
+// after every action was the largest part of an action's cost on the offscreen platform,
+// and painting the whole main window once per input the largest part of an input's that
+// changed little; neither paints anything the checks look at. Every widget the input
+// changed still runs its paint routine on the state the input left. Installs itself as an
+// application event filter.
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
 
 namespace binora::fuzz {
 
@@ -20,7 +27,8 @@ class PaintHold final : public QObject {
 
     // Holds the painting of every window, open now or shown later.
     void hold();
-    // Lets go, painting every visible window once.
+    // Lets go: paints what changed in the windows open at the hold, and the windows shown
+    // since, whole.
     void release();
 
   protected:
@@ -28,6 +36,8 @@ class PaintHold final : public QObject {
 
   private:
     bool holding_ = false;
+    std::vector<QPointer<QWidget>> requested_; // windows whose update request was held
+    std::vector<QPointer<QWidget>> shown_;     // windows shown while holding
 };
 
 } // namespace binora::fuzz
