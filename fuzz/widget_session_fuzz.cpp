@@ -24,7 +24,7 @@
 // and the shared state of right after start-up, pushed back into the same widgets (a new
 // window only when the input closed the program), and runs inside the program's own message
 // loop, so that the keyboard handling of the active modeless dialog sees every key.
-// Nothing is painted while an input runs; at its end every open window is painted once, as
+// Nothing is painted while an input runs; at its end what it changed is painted, once, as
 // the input left it (paint_hold.hpp).
 //
 // Input: the actions, then the answers, then one byte that counts the answers (all bytes
@@ -296,7 +296,7 @@ class WidgetSession {
         activate(*main_window());
     }
 
-    // The actions of one input, inside the program's message loop; then every open window is
+    // The actions of one input, inside the program's message loop; then what they changed is
     // painted once, as the input left it.
     void run(const std::uint8_t* data, std::size_t size) {
         const std::size_t answer_count =
