@@ -149,10 +149,11 @@ template <class Measure> bool remembered(std::int8_t& slot, const Measure& measu
 } // namespace
 
 void CaptionFitMemo::begin(const QFont& dialog_font, const QStyle& style, std::size_t sizes) {
-    if (style_.data() != &style || sizes_ != sizes || font_ != dialog_font ||
+    const QString font_key = dialog_font.key();
+    if (style_.data() != &style || sizes_ != sizes || font_key_ != font_key ||
         measures_.size() >= MEMO_CAPTIONS) {
         measures_.clear();
-        font_ = dialog_font;
+        font_key_ = font_key;
         style_ = &style;
         sizes_ = sizes;
     }

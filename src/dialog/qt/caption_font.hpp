@@ -49,9 +49,10 @@ bool breaks_written_line(const QFontMetrics& metrics, const ShownCaption& captio
 
 // What the caption font's search has measured: for each caption (kind, style, text and
 // rectangle's size) and each size tried, whether it fits and whether a label breaks a line
-// its text was written in. A window that keeps one measures again, when its captions change,
-// only the captions that changed. Holds the measures of one dialog font and style, and of at
-// most MEMO_CAPTIONS captions: asked about another font or style, or full, it starts afresh.
+// its text was written in. Kept across searches, it lets a refit after captions changed
+// measure only the captions it has not measured before. Holds the measures of one dialog font
+// and style, and of at most MEMO_CAPTIONS captions: asked about another font or style, or
+// full, it starts afresh.
 class CaptionFitMemo {
   public:
     static constexpr std::size_t MEMO_CAPTIONS = 1024;
@@ -81,7 +82,7 @@ class CaptionFitMemo {
         std::size_t operator()(const Key& key) const;
     };
 
-    QFont font_;
+    QString font_key_;             // QFont::key() of the dialog font
     QPointer<const QStyle> style_; // null once the style is gone, so never taken for another
     std::size_t sizes_ = 0;
     std::unordered_map<Key, Measures, KeyHash> measures_;

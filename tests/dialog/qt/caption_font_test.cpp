@@ -1,11 +1,11 @@
 // The caption font's search stops testing a size as soon as the size cannot change the answer;
 // its answer must be the one of testing every caption at every size, also when it takes the
-// measures it kept from earlier searches (captions recur there in other rectangles and of other
-// kinds). Random sets of captions (labels that wrap or not, buttons, radio buttons, check
-// boxes, group boxes) in rectangles around their width are given to both, and every kind of
-// answer occurs among them: the full size, a smaller size where everything fits on its lines,
-// the largest size where everything fits though a label breaks a line, and the size with the
-// fewest captions that do not fit.
+// measures it kept from earlier searches (captions recur there in other rectangles, of other
+// kinds and in another dialog font). Random sets of captions (labels that wrap or not,
+// buttons, radio buttons, check boxes, group boxes) in rectangles around their width are given
+// to both, and every kind of answer occurs among them: the full size, a smaller size where
+// everything fits on its lines, the largest size where everything fits though a label breaks
+// a line, and the size with the fewest captions that do not fit.
 
 #include "dialog/qt/caption_font.hpp"
 
@@ -106,19 +106,28 @@ TEST(CaptionFont, TheSearchAnswersAsTestingEveryCaptionAtEverySize) {
     const QStyle& style = *QApplication::style();
     QFont dialog_font = QApplication::font();
     dialog_font.setPointSizeF(9);
+    QFont bold_font = dialog_font; // another dialog font, with as many sizes to try
+    bold_font.setBold(true);
     std::mt19937 random(20);
     std::array<int, 4> answers{};
-    CaptionFitMemo memo; // kept across the sets, as a window keeps it across its captions
+    CaptionFitMemo kept;      // kept across the sets, as the windows keep it across their captions
+    CaptionFitMemo switching; // asked in the two fonts in turn
     for (int set = 0; set < 150; ++set) {
         const std::vector<ShownCaption> captions = random_captions(random, dialog_font);
-        const Searched expected = every_caption_at_every_size(captions, dialog_font, style);
-        ++answers[static_cast<std::size_t>(expected.answer)];
-        EXPECT_EQ(caption_font(captions, dialog_font, style).pointSizeF(),
-                  expected.font.pointSizeF())
-            << "set " << set;
-        EXPECT_EQ(caption_font(captions, dialog_font, style, memo).pointSizeF(),
-                  expected.font.pointSizeF())
-            << "set " << set << ", measures kept from the sets before";
+        for (const QFont& font : {dialog_font, bold_font}) {
+            const Searched expected = every_caption_at_every_size(captions, font, style);
+            ++answers[static_cast<std::size_t>(expected.answer)];
+            EXPECT_EQ(caption_font(captions, font, style).pointSizeF(), expected.font.pointSizeF())
+                << "set " << set << ", bold " << font.bold();
+            EXPECT_EQ(caption_font(captions, font, style, switching).pointSizeF(),
+                      expected.font.pointSizeF())
+                << "set " << set << ", bold " << font.bold() << ", after the other font";
+            if (!font.bold()) {
+                EXPECT_EQ(caption_font(captions, font, style, kept).pointSizeF(),
+                          expected.font.pointSizeF())
+                    << "set " << set << ", measures kept from the sets before";
+            }
+        }
     }
     for (std::size_t answer = 0; answer < answers.size(); ++answer)
         EXPECT_GT(answers[answer], 0) << "no set gave answer " << answer;
