@@ -228,10 +228,4 @@ QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialo
     return best;
 }
 
-QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
-                   const QStyle& style) {
-    CaptionFitMemo fresh;
-    return caption_font(captions, dialog_font, style, fresh);
-}
-
 } // namespace binora

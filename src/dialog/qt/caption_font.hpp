@@ -95,8 +95,5 @@ class CaptionFitMemo {
 // Measures what `memo` does not hold yet, and keeps it there.
 QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
                    const QStyle& style, CaptionFitMemo& memo);
-// Measures every caption afresh.
-QFont caption_font(const std::vector<ShownCaption>& captions, const QFont& dialog_font,
-                   const QStyle& style);
 
 } // namespace binora

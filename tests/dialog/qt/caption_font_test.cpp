@@ -117,7 +117,9 @@ TEST(CaptionFont, TheSearchAnswersAsTestingEveryCaptionAtEverySize) {
         for (const QFont& font : {dialog_font, bold_font}) {
             const Searched expected = every_caption_at_every_size(captions, font, style);
             ++answers[static_cast<std::size_t>(expected.answer)];
-            EXPECT_EQ(caption_font(captions, font, style).pointSizeF(), expected.font.pointSizeF())
+            CaptionFitMemo fresh;
+            EXPECT_EQ(caption_font(captions, font, style, fresh).pointSizeF(),
+                      expected.font.pointSizeF())
                 << "set " << set << ", bold " << font.bold();
             EXPECT_EQ(caption_font(captions, font, style, switching).pointSizeF(),
                       expected.font.pointSizeF())
