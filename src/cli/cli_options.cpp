@@ -1,6 +1,6 @@
 #include "cli/cli_options.hpp"
 
-#include "cli/storage_word_input.hpp"
+#include "numeric/storage_word_text.hpp"
 
 #include <string_view>
 

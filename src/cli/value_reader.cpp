@@ -1,7 +1,7 @@
 #include "cli/value_reader.hpp"
 
-#include "cli/storage_word_input.hpp"
 #include "model/fixed_text.hpp"
+#include "numeric/storage_word_text.hpp"
 #include "readout/conversion_error_texts.hpp"
 #include "readout/typed_value.hpp"
 

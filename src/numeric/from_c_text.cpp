@@ -62,13 +62,15 @@ class FormatExponentRange {
 // Reads the text into `x` at its precision, rounded to nearest with ties to even once: a
 // result below the smallest normal number is rounded again to the subnormal precision with
 // MPFR's record of the first rounding, so that the two roundings make one.
-void read_in_format(mpfr_t x, const FormatTraits& format, std::string_view c_text);
+void read_in_format(mpfr_t x, const FormatTraits& format, std::string_view c_text) {
+    const std::string text = with_bounded_exponent(c_text);
+    const ClassicLocaleScope classic; // MPFR takes the decimal point from the locale
+    const FormatExponentRange range(format);
+    mpfr_subnormalize(x, mpfr_strtofr(x, text.c_str(), nullptr, 10, MPFR_RNDN), MPFR_RNDN);
+}
 
-// The text with its exponent brought within ±(length + 5000), which changes no result: the
-// value lies within 10^±length of 10^exponent, so beyond that bound it is above 10^4933
-// (an overflow) or below 10^-4966 (under half the smallest subnormal, a zero) either way.
-// MPFR itself misreads some exponents far beyond what a long holds, giving an infinity for
-// a number that should be a zero.
+} // namespace
+
 std::string with_bounded_exponent(std::string_view c_text) {
     const std::size_t e = c_text.find_first_of("eE");
     if (e == std::string_view::npos) return std::string(c_text);
@@ -87,15 +89,6 @@ std::string with_bounded_exponent(std::string_view c_text) {
     }
     return std::string(c_text);
 }
-
-void read_in_format(mpfr_t x, const FormatTraits& format, std::string_view c_text) {
-    const std::string text = with_bounded_exponent(c_text);
-    const ClassicLocaleScope classic; // MPFR takes the decimal point from the locale
-    const FormatExponentRange range(format);
-    mpfr_subnormalize(x, mpfr_strtofr(x, text.c_str(), nullptr, 10, MPFR_RNDN), MPFR_RNDN);
-}
-
-} // namespace
 
 float binary32_from_c_text(std::string_view c_text) {
     return read_c_text<float>(c_text, std::strtof);

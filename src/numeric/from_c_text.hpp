@@ -11,6 +11,7 @@
 
 #include "model/format_traits.hpp"
 
+#include <string>
 #include <string_view>
 
 namespace binora {
@@ -32,5 +33,13 @@ __float128 binary128_from_c_text(std::string_view c_text);
 // result whose magnitude exceeds the format's largest finite number (also one that the
 // format's precision could hold beyond it, as 480 in E4M3) gives an infinity of its sign.
 double narrow_from_c_text(const FormatTraits& format, std::string_view c_text);
+
+// `c_text` with its exponent brought within ±(length + 5000), which changes no rounding into
+// any format: the value lies within 10^±length of 10^exponent, so beyond that bound it is
+// above 10^4933 (an overflow) or below 10^-4966 (under half the smallest subnormal number of
+// binary128, and nonzero unless every digit is 0) either way. MPFR itself misreads some
+// exponents far beyond what a long holds, giving an infinity for a number that should be a
+// zero.
+std::string with_bounded_exponent(std::string_view c_text);
 
 } // namespace binora

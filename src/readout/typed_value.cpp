@@ -4,6 +4,7 @@
 #include "numeric/classify.hpp"
 #include "numeric/decimal_reader.hpp"
 #include "numeric/format_type.hpp"
+#include "numeric/format_word.hpp"
 #include "numeric/narrow_format.hpp"
 
 namespace binora {
@@ -11,14 +12,6 @@ namespace binora {
 namespace {
 
 constexpr std::size_t SHORTEST_READ_TEXT = 3;
-
-Word128 sign_bit(const FormatTraits& format, bool negative) {
-    return negative ? Word128{1} << (format.storage_bits - 1) : 0;
-}
-
-Word128 exponent_ones(const FormatTraits& format) {
-    return ((Word128{1} << format.exponent_bits) - 1) << format.significand_bits;
-}
 
 } // namespace
 
@@ -43,14 +36,6 @@ TypedWord read_decimal_word(const FormatTraits& format, std::string_view text) {
         const auto read = read_decimal<typename decltype(traits)::Real>(text);
         return typed(read.status, [&] { return Word128{traits.word(read.value)}; });
     });
-}
-
-Word128 infinity_word(const FormatTraits& format, bool negative) {
-    return sign_bit(format, negative) | exponent_ones(format);
-}
-
-Word128 typed_nan_word(const FormatTraits& format, bool negative) {
-    return infinity_word(format, negative) | ((Word128{1} << format.significand_bits) - 1);
 }
 
 TypedWord read_typed_value(const FormatTraits& format, std::string_view text) {

@@ -32,15 +32,10 @@ struct TypedWord {
 // unread.
 TypedWord read_decimal_word(const FormatTraits& format, std::string_view text);
 
-// The pattern shown for a typed infinity (significand all "0") or NaN (all "1"), with the
-// sign bit set when `negative`.
-Word128 infinity_word(const FormatTraits& format, bool negative);
-Word128 typed_nan_word(const FormatTraits& format, bool negative);
-
 // A text typed into the value edit: unread when it is shorter than three characters without
 // its trailing blanks; an infinity or NaN spelling (classify.hpp: typed_spelling) gives its
-// pattern (an infinity is invalid in a format without infinities); anything else is read as
-// a decimal number.
+// pattern (format_word.hpp: infinity_word, typed_nan_word; an infinity is invalid in a format
+// without infinities); anything else is read as a decimal number.
 TypedWord read_typed_value(const FormatTraits& format, std::string_view text);
 
 } // namespace binora

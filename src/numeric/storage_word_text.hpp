@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace binora::cli {
+namespace binora {
 
 // Whether `text` is meant as a storage word: it begins with "0x" (or "0X").
 bool is_storage_word_text(std::string_view text);
@@ -22,4 +22,4 @@ std::optional<Word128> parse_storage_word(std::string_view text, const FormatTra
 // Why `text` is not a storage word of the format, as a one-line message.
 std::string storage_word_error(std::string_view text, const FormatTraits& format);
 
-} // namespace binora::cli
+} // namespace binora

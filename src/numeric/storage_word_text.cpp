@@ -1,8 +1,8 @@
-#include "cli/storage_word_input.hpp"
+#include "numeric/storage_word_text.hpp"
 
 #include "model/format_traits.hpp"
 
-namespace binora::cli {
+namespace binora {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::string storage_word_error(std::string_view text, const FormatTraits& format
            std::to_string(format.storage_bits / 4) + " hexadecimal digits";
 }
 
-} // namespace binora::cli
+} // namespace binora

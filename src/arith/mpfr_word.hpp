@@ -1,0 +1,41 @@
+#pragma once
+
+// MPFR numbers whose significands live in the caller's memory (MPFR's custom interface), made
+// from storage words and read back as truncated reals: at most 128 bits of precision, two
+// 64-bit limbs, and no allocation.
+
+#include "arith/rounding.hpp"
+#include "model/format_traits.hpp"
+#include "numeric/storage_word.hpp"
+
+#include <mpfr.h>
+
+namespace binora {
+
+// One number of at most 128 bits of precision. Not copied: MPFR points into `limbs`.
+class MpfrSlot {
+  public:
+    // A zero of `precision` bits (2 to 128).
+    explicit MpfrSlot(long precision);
+    MpfrSlot(const MpfrSlot&) = delete;
+    MpfrSlot& operator=(const MpfrSlot&) = delete;
+
+    mpfr_ptr get() { return value_; }
+    mpfr_srcptr get() const { return value_; }
+
+    // Makes the number the value of `word`, a word of `format` that is not a NaN. The
+    // precision must hold the format's.
+    void set_word(const FormatTraits& format, Word128 word);
+
+    // The number, nonzero and finite, truncated to its precision (which must be
+    // `format.precision + 2`) as rounding.hpp takes it; `beyond` is whether the exact value it
+    // was rounded from (toward zero) had more bits: MPFR's ternary value is not 0.
+    TruncatedReal truncated(const FormatTraits& format, int ternary) const;
+
+  private:
+    mpfr_t value_;
+    mp_limb_t limbs_[2] = {0, 0};
+    long precision_;
+};
+
+} // namespace binora

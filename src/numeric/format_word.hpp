@@ -1,0 +1,114 @@
+#pragma once
+
+// The fields of a storage word, read the way its format's description says, for every format
+// of the table (model/format_traits.hpp): the window's three and the narrow ones alike. A word
+// here is the low storage-width bits of a Word128; bits above them are ignored on reading and
+// never set on writing. Pure and constexpr.
+
+#include "model/format_traits.hpp"
+#include "numeric/storage_word.hpp"
+
+namespace binora {
+
+// Every bit of the storage width.
+constexpr Word128 storage_mask(const FormatTraits& format) {
+    return format.storage_bits == 128 ? ~Word128{0} : (Word128{1} << format.storage_bits) - 1;
+}
+
+constexpr Word128 sign_mask(const FormatTraits& format) {
+    return Word128{1} << (format.storage_bits - 1);
+}
+
+// The all-ones exponent field, as a number.
+constexpr unsigned exponent_field_ones(const FormatTraits& format) {
+    return (1U << format.exponent_bits) - 1;
+}
+
+// The all-ones trailing significand field, as a number.
+constexpr Word128 fraction_ones(const FormatTraits& format) {
+    return (Word128{1} << format.significand_bits) - 1;
+}
+
+constexpr bool sign_of(const FormatTraits& format, Word128 word) {
+    return (word & sign_mask(format)) != 0;
+}
+
+// The biased exponent field.
+constexpr unsigned exponent_field(const FormatTraits& format, Word128 word) {
+    return static_cast<unsigned>((word >> format.significand_bits) & exponent_field_ones(format));
+}
+
+// The trailing significand field.
+constexpr Word128 fraction_field(const FormatTraits& format, Word128 word) {
+    return word & fraction_ones(format);
+}
+
+// The word without its sign bit (nor any bit above the storage width).
+constexpr Word128 magnitude_of(const FormatTraits& format, Word128 word) {
+    return word & storage_mask(format) & ~sign_mask(format);
+}
+
+constexpr bool is_nan_word(const FormatTraits& format, Word128 word) {
+    if (exponent_field(format, word) != exponent_field_ones(format)) return false;
+    const Word128 fraction = fraction_field(format, word);
+    return format.top == TopExponent::infinity_and_nan ? fraction != 0
+                                                       : fraction == fraction_ones(format);
+}
+
+constexpr bool is_infinity_word(const FormatTraits& format, Word128 word) {
+    return format.top == TopExponent::infinity_and_nan &&
+           exponent_field(format, word) == exponent_field_ones(format) &&
+           fraction_field(format, word) == 0;
+}
+
+// The top bit of the trailing significand field: set in a quiet NaN, clear in a signalling
+// one (E5M2 too; E4M3's only NaNs have it set, so they are quiet).
+constexpr Word128 quiet_bit(const FormatTraits& format) {
+    return Word128{1} << (format.significand_bits - 1);
+}
+
+constexpr bool is_signalling_nan_word(const FormatTraits& format, Word128 word) {
+    return is_nan_word(format, word) && (word & quiet_bit(format)) == 0;
+}
+
+// The infinity of the sign: the all-ones exponent field and a zero significand. Meaningful
+// only for a format that has infinities.
+constexpr Word128 infinity_word(const FormatTraits& format, bool negative) {
+    return (negative ? sign_mask(format) : 0) |
+           (Word128{exponent_field_ones(format)} << format.significand_bits);
+}
+
+// The default quiet NaN of the sign: only the top significand bit set (E4M3: its NaN, every
+// significand bit set).
+constexpr Word128 default_nan_word(const FormatTraits& format, bool negative) {
+    const Word128 fraction =
+        format.top == TopExponent::infinity_and_nan ? quiet_bit(format) : fraction_ones(format);
+    return infinity_word(format, negative) | fraction;
+}
+
+// The NaN a typed NaN spelling stands for: every significand bit set, with the sign.
+constexpr Word128 typed_nan_word(const FormatTraits& format, bool negative) {
+    return infinity_word(format, negative) | fraction_ones(format);
+}
+
+// The magnitude word of the largest finite number (7BFF in binary16, 7E in E4M3).
+constexpr Word128 largest_finite_magnitude(const FormatTraits& format) {
+    const Word128 top = Word128{exponent_field_ones(format)} << format.significand_bits;
+    return format.top == TopExponent::infinity_and_nan ? top - 1 : top + fraction_ones(format) - 1;
+}
+
+// A finite nonzero word's number as significand * 2^exponent2, the significand an integer
+// with the hidden bit added for a normal number (below 2^precision).
+struct WordSignificand {
+    Word128 significand = 0;
+    int exponent2 = 0;
+};
+constexpr WordSignificand significand_of(const FormatTraits& format, Word128 word) {
+    const unsigned biased = exponent_field(format, word);
+    const Word128 fraction = fraction_field(format, word);
+    if (biased == 0) return {fraction, format.emin - format.significand_bits};
+    return {fraction | (Word128{1} << format.significand_bits),
+            static_cast<int>(biased) - format.bias - format.significand_bits};
+}
+
+} // namespace binora
