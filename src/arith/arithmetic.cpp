@@ -19,11 +19,11 @@ Operand operand_of(const FormatTraits& format, Word128 word) {
 }
 
 ArithmeticResult exact(Word128 word) {
-    return {word, 0, true, {}};
+    return {word, 0, RealKind::number, false, {}};
 }
 
 ArithmeticResult invalid(const FormatTraits& format) {
-    return {default_nan_word(format, false), FLAG_INVALID, false, {}};
+    return {default_nan_word(format, false), FLAG_INVALID, RealKind::nan, false, {}};
 }
 
 ArithmeticResult zero(const FormatTraits& format, bool negative) {
@@ -36,7 +36,7 @@ ArithmeticResult infinity(const FormatTraits& format, bool saturate, bool negati
     if (format.top != TopExponent::infinity_and_nan)
         word = saturate ? (negative ? sign_mask(format) : 0) | largest_finite_magnitude(format)
                         : default_nan_word(format, negative);
-    return {word, 0, false, {}};
+    return {word, 0, RealKind::infinity, negative, {}};
 }
 
 // The NaN `word` of `from` as a quiet NaN of `to`: sign kept, the payload's leading bits kept
@@ -202,6 +202,7 @@ ArithmeticResult compute(const ArithmeticCase& c) {
     if (first_nan >= 0)
         return {quiet_nan(format, source, c.operands[static_cast<std::size_t>(first_nan)]),
                 nan_flags,
+                RealKind::nan,
                 false,
                 {}};
 
@@ -228,7 +229,7 @@ ArithmeticResult compute(const ArithmeticCase& c) {
     }
     const RoundedReal rounded =
         round_into_format(format, c.rounding, c.saturate, truncated.truncated(format, ternary));
-    return {rounded.word, rounded.flags, true, rounded.grs};
+    return {rounded.word, rounded.flags, RealKind::number, false, rounded.grs};
 }
 
 } // namespace binora

@@ -42,13 +42,19 @@ struct ArithmeticCase {
     const FormatTraits& operand_format() const { return source != nullptr ? *source : *format; }
 };
 
+// What the exact mathematical result of the operation on the stored operands is.
+enum class RealKind {
+    number,   // a real number (finite), which the result word rounds
+    infinity, // an exact infinity (an infinite operand, x / 0)
+    nan,      // none: a NaN operand or an invalid operation
+};
+
 struct ArithmeticResult {
     Word128 word = 0;   // the result's storage word
     unsigned flags = 0; // ExceptionFlag bits raised
-    // Whether the exact result is a finite number (no NaN, no infinity), which `grs`
-    // then describes at the result format's precision.
-    bool finite_real = false;
-    GuardRoundSticky grs;
+    RealKind real = RealKind::nan;
+    bool real_negative = false; // the sign of an infinite exact result
+    GuardRoundSticky grs;       // of a number, at the result format's precision
 };
 
 ArithmeticResult compute(const ArithmeticCase& arithmetic_case);
