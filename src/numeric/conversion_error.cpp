@@ -1,5 +1,7 @@
 #include "numeric/conversion_error.hpp"
 
+#include "numeric/exact_digits.hpp"
+
 #include <gmpxx.h>
 
 #include <algorithm>
@@ -51,82 +53,6 @@ TypedDecimal typed_decimal(std::string_view c_text) {
     return typed;
 }
 
-mpz_class power_of_ten(unsigned long exponent) {
-    mpz_class power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
-}
-
-// Writes `number` / 10^fraction_digits: sign, integer digits, and the fraction without
-// trailing zeros.
-void write_scaled(std::string& out, const mpz_class& number, unsigned long fraction_digits) {
-    out.clear();
-    if (number < 0) out += '-';
-    std::string digits = mpz_class(abs(number)).get_str(10);
-    if (digits.size() <= fraction_digits)
-        digits.insert(0, fraction_digits + 1 - digits.size(), '0');
-    const std::size_t point = digits.size() - fraction_digits;
-    out.append(digits, 0, point);
-    std::size_t end = digits.size();
-    while (end > point && digits[end - 1] == '0')
-        --end;
-    if (end > point) {
-        out += '.';
-        out.append(digits, point, end - point);
-    }
-}
-
-// "d.dddE+xx": `number` (an integer) * 10^shift rounded to four significant digits, ties to
-// even.
-void write_four_digits(std::string& out, const mpz_class& number, const mpz_class& shift) {
-    out.clear();
-    if (number == 0) {
-        out = "0.000E+00";
-        return;
-    }
-    if (number < 0) out += '-';
-    const mpz_class magnitude = abs(number);
-    // magnitude = r * 10^p with 1000 <= r < 10000 after rounding.
-    long p = static_cast<long>(mpz_sizeinbase(magnitude.get_mpz_t(), 10)) - 4;
-    mpz_class r;
-    for (;;) {
-        mpz_class numerator = magnitude;
-        mpz_class denominator = 1;
-        if (p >= 0)
-            denominator = power_of_ten(static_cast<unsigned long>(p));
-        else
-            numerator *= power_of_ten(static_cast<unsigned long>(-p));
-        mpz_class remainder;
-        mpz_fdiv_qr(r.get_mpz_t(), remainder.get_mpz_t(), numerator.get_mpz_t(),
-                    denominator.get_mpz_t());
-        if (r >= 10000) {
-            ++p;
-            continue;
-        }
-        if (r < 1000) {
-            --p;
-            continue;
-        }
-        const int half = cmp(mpz_class(2 * remainder), denominator);
-        if (half > 0 || (half == 0 && mpz_odd_p(r.get_mpz_t()) != 0)) ++r;
-        if (r == 10000) {
-            r = 1000;
-            ++p;
-        }
-        break;
-    }
-    const std::string digits = r.get_str(10);
-    out += digits[0];
-    out += '.';
-    out.append(digits, 1, 3);
-    const mpz_class exponent = p + 3 + shift;
-    out += 'E';
-    out += exponent < 0 ? '-' : '+';
-    std::string exponent_digits = mpz_class(abs(exponent)).get_str(10);
-    if (exponent_digits.size() < 2) exponent_digits.insert(0, 1, '0');
-    out += exponent_digits;
-}
-
 // number / 10^fraction_digits / 2^ulp_exponent as an integer to be scaled by 10^shift.
 void write_in_ulps(std::string& out, mpz_class number, const mpz_class& fraction_digits,
                    int ulp_exponent) {
@@ -141,7 +67,7 @@ void write_in_ulps(std::string& out, mpz_class number, const mpz_class& fraction
         number *= five;
         shift -= ulp_exponent;
     }
-    write_four_digits(out, number, shift);
+    write_four_digits(out, number, 1, shift);
 }
 
 } // namespace

@@ -14,6 +14,7 @@ void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueRea
                     unsigned parts) {
     const auto asked = [parts](ReadOutPart part) { return (parts & part) != 0; };
     out.sign = out.exponent = out.significand = out.hex = out.class_text = out.value = {};
+    out.hexfloat = {};
     out.exponent_row = out.significand_row = out.ulp_row = {};
     out.next_up = out.next_down = out.next_up_bits = out.next_down_bits = out.epsilon_row = {};
     out.exact = {};
@@ -33,6 +34,7 @@ void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueRea
     const ClassFlags flags = class_of_word(format, word);
     if (asked(PART_CLASS)) out.class_text = class_text(flags, format, lang, out.class_storage);
     if (asked(PART_VALUE)) out.value = canonical_value(format, word, out.value_storage);
+    if (asked(PART_HEXFLOAT)) out.hexfloat = write_hex_float(format, word, out.hexfloat_storage);
 
     out.finite = flags.is_finite;
     if (!out.finite) return; // no parameter rows and no exact value

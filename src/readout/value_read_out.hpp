@@ -3,11 +3,13 @@
 // Everything the window shows for a stored datum, computed at once as plain texts: the bit
 // fields, the storage word in hexadecimal, the class, X in canonical form, every row of the
 // parameter list with its caption (the neighbours in decimal and as bits) and the exact
-// decimal value; the same for binora-cli's narrow formats. Every text is printable ASCII
-// without a quote or a backslash. The window's routines write the same texts into their controls
-// one piece at a time (parameter_rows.hpp, class_text.hpp); binora-cli prints them.
+// decimal value; the same for binora-cli's narrow formats, and for binora-cli X in C99
+// hexadecimal form too. Every text is printable ASCII without a quote or a backslash. The
+// window's routines write the same texts into their controls one piece at a time
+// (parameter_rows.hpp, class_text.hpp); binora-cli prints them.
 
 #include "model/format_traits.hpp"
+#include "numeric/hex_float.hpp"
 #include "numeric/number_format.hpp"
 #include "numeric/storage_word.hpp"
 #include "readout/parameter_rows.hpp"
@@ -32,6 +34,7 @@ struct ValueReadOut {
     std::string_view hex;
     std::string_view class_text; // in the read-out's language
     std::string_view value;      // X in canonical form, as the value edit shows it
+    std::string_view hexfloat;   // X in C99 hexadecimal form (hex_float.hpp)
 
     // The parameter list is offered for finite X only; for infinities and NaNs the rows and
     // the exact value are empty.
@@ -53,6 +56,7 @@ struct ValueReadOut {
     NumberText value_storage;
     NumberText row_storage[7];
     std::string exact_storage;
+    char hexfloat_storage[HEX_FLOAT_ROOM];
 };
 
 // The parts of a read-out, to ask for some of them only.
@@ -70,7 +74,8 @@ enum ReadOutPart : unsigned {
     PART_NEXT_DOWN_BITS = 1U << 10, // next_down_bits
     PART_EPSILON_ROW = 1U << 11,    // epsilon_row
     PART_EXACT = 1U << 12,          // exact
-    ALL_PARTS = (1U << 13) - 1,
+    PART_HEXFLOAT = 1U << 13,       // hexfloat
+    ALL_PARTS = (1U << 14) - 1,
 };
 
 // Fills `out` with the read-outs of the datum stored in `word` (its low storage-width bits)
