@@ -215,8 +215,8 @@ ArithmeticResult compute(const ArithmeticCase& c) {
     // Every precision alike where the operation allows: MPFR's fastest paths want that.
     const long width = format.precision + 2;
     const long operand_width = std::max(width, static_cast<long>(source.precision));
-    MpfrSlot operands[3] = {MpfrSlot(operand_width), MpfrSlot(operand_width),
-                            MpfrSlot(operand_width)};
+    MpfrSlot operands[3] = {MpfrSlot(operand_width, true), MpfrSlot(operand_width, true),
+                            MpfrSlot(operand_width, true)};
     for (int i = 0; i < count; ++i)
         operands[i].set_word(source, c.operands[static_cast<std::size_t>(i)]);
     MpfrSlot truncated(width);

@@ -24,9 +24,9 @@ int bit_length(Word128 bits) {
 
 } // namespace
 
-MpfrSlot::MpfrSlot(long precision) : precision_(precision) {
+MpfrSlot::MpfrSlot(long precision, bool unset) : precision_(precision) {
     mpfr_custom_init(limbs_, precision);
-    mpfr_custom_init_set(value_, MPFR_ZERO_KIND, 0, precision, limbs_);
+    if (!unset) mpfr_custom_init_set(value_, MPFR_ZERO_KIND, 0, precision, limbs_);
 }
 
 void MpfrSlot::set_word(const FormatTraits& format, Word128 word) {

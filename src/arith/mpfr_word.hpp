@@ -15,8 +15,9 @@ namespace binora {
 // One number of at most 128 bits of precision. Not copied: MPFR points into `limbs`.
 class MpfrSlot {
   public:
-    // A zero of `precision` bits (2 to 128).
-    explicit MpfrSlot(long precision);
+    // A number of `precision` bits (2 to 128): a zero, or for `unset` nothing yet, until
+    // set_word makes it one.
+    explicit MpfrSlot(long precision, bool unset = false);
     MpfrSlot(const MpfrSlot&) = delete;
     MpfrSlot& operator=(const MpfrSlot&) = delete;
 

@@ -94,11 +94,13 @@ OperandRead read_number(const FormatTraits& format, Rounding rounding, bool satu
 
 OperandRead read_operand(const FormatTraits& format, Rounding rounding, bool saturate,
                          std::string_view text) {
+    if (is_storage_word_text(text)) {
+        if (const auto word = parse_storage_word(text, format))
+            return {OperandStatus::ok, *word, 0};
+    }
     if (is_hex_float(text))
         return read_number(format, rounding, saturate, with_bounded_binary_exponent(text), 16);
     if (is_storage_word_text(text)) {
-        const auto word = parse_storage_word(text, format);
-        if (word) return {OperandStatus::ok, *word, 0};
         bool hex_digits_only = text.size() > 2;
         for (const char c : text.substr(2))
             hex_digits_only = hex_digits_only && is_hex_digit(c);

@@ -1,7 +1,5 @@
 #include "arith/operation.hpp"
 
-#include <string>
-
 namespace binora {
 
 namespace {
@@ -9,25 +7,42 @@ namespace {
 constexpr std::array<std::string_view, 8> OPERATION_NAMES = {"add", "sub",  "mul", "div",
                                                              "fma", "sqrt", "rem", "convert"};
 constexpr std::array<std::string_view, 5> ROUNDING_NAMES = {"rne", "rna", "rtz", "rup", "rdn"};
-constexpr std::array<std::string_view, 5> FLAG_NAMES = {"invalid", "divbyzero", "overflow",
-                                                        "underflow", "inexact"};
 
-// The texts of every combination of flags, made once.
-const std::array<std::string, ALL_FLAGS + 1>& all_flag_texts() {
-    static const auto texts = [] {
-        std::array<std::string, ALL_FLAGS + 1> made;
-        for (unsigned flags = 0; flags <= ALL_FLAGS; ++flags) {
-            for (std::size_t bit = 0; bit < FLAG_NAMES.size(); ++bit) {
-                if ((flags & (1U << bit)) == 0) continue;
-                if (!made[flags].empty()) made[flags] += ',';
-                made[flags] += FLAG_NAMES[bit];
-            }
-            if (flags == 0) made[flags] = "none";
-        }
-        return made;
-    }();
-    return texts;
-}
+// The texts of every combination of flags, indexed by the flag bits.
+constexpr std::array<std::string_view, ALL_FLAGS + 1> FLAG_TEXTS = {
+    "none",
+    "invalid",
+    "divbyzero",
+    "invalid,divbyzero",
+    "overflow",
+    "invalid,overflow",
+    "divbyzero,overflow",
+    "invalid,divbyzero,overflow",
+    "underflow",
+    "invalid,underflow",
+    "divbyzero,underflow",
+    "invalid,divbyzero,underflow",
+    "overflow,underflow",
+    "invalid,overflow,underflow",
+    "divbyzero,overflow,underflow",
+    "invalid,divbyzero,overflow,underflow",
+    "inexact",
+    "invalid,inexact",
+    "divbyzero,inexact",
+    "invalid,divbyzero,inexact",
+    "overflow,inexact",
+    "invalid,overflow,inexact",
+    "divbyzero,overflow,inexact",
+    "invalid,divbyzero,overflow,inexact",
+    "underflow,inexact",
+    "invalid,underflow,inexact",
+    "divbyzero,underflow,inexact",
+    "invalid,divbyzero,underflow,inexact",
+    "overflow,underflow,inexact",
+    "invalid,overflow,underflow,inexact",
+    "divbyzero,overflow,underflow,inexact",
+    "invalid,divbyzero,overflow,underflow,inexact",
+};
 
 } // namespace
 
@@ -52,7 +67,7 @@ std::optional<Rounding> rounding_named(std::string_view name) {
 }
 
 std::string_view flags_text(unsigned flags) {
-    return all_flag_texts()[flags & ALL_FLAGS];
+    return FLAG_TEXTS[flags & ALL_FLAGS];
 }
 
 } // namespace binora

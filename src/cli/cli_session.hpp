@@ -1,13 +1,16 @@
 #pragma once
 
-// A run of binora-cli: every value is read by the same reader, and the read-outs are written
-// in large pieces (each as soon as it is known when standard output is a terminal).
+// A run of binora-cli: every value (or operation, with --op) is read by the same reader, and
+// the read-outs are written in large pieces (each as soon as it is known when standard output
+// is a terminal).
 
 #include "cli/cli_options.hpp"
+#include "cli/operation_reader.hpp"
 #include "cli/output_formats.hpp"
 #include "cli/value_reader.hpp"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -21,16 +24,19 @@ class CliSession {
     // read-outs of the values before it.
     CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors);
 
-    // Reads one value and writes its read-out; false when the value was invalid.
+    // Reads one value, or with --op one line of operands, and writes its read-outs; false
+    // when the value or an operand was invalid.
     bool read_value(std::string_view value);
 
-    // Reads each value in turn. Returns the exit status: EXIT_ALL_READ, EXIT_SOME_INVALID,
-    // or EXIT_IO_ERROR when writing failed (reading stops then).
+    // Reads each value in turn, or with --op the values as the operands of one operation.
+    // Returns the exit status: EXIT_ALL_READ, EXIT_SOME_INVALID, or EXIT_IO_ERROR when
+    // writing failed (reading stops then).
     int read_values(const std::vector<std::string>& values);
 
-    // Reads one value per line of `in` until its end (a line ends with LF or CR LF), using
-    // memory for one line only; flushes `out` after each read-out when `flush_each_line`.
-    // Returns the exit status as read_values, EXIT_IO_ERROR also when `in` fails.
+    // Reads one value (or operation) per line of `in` until its end (a line ends with LF or
+    // CR LF), using memory for one line only; flushes `out` after each line's read-outs when
+    // `flush_each_line`. Returns the exit status as read_values, EXIT_IO_ERROR also when `in`
+    // fails.
     int read_lines(std::istream& in, bool flush_each_line);
 
   private:
@@ -38,11 +44,14 @@ class CliSession {
     int status();
     // A message line on the error stream, after the read-outs gathered so far.
     void say(std::string_view line);
+    // Writes the operation reader's rows of the latest read.
+    bool write_operation(bool valid);
 
     std::vector<Column> columns_; // written, in order
     ReadOutWriter writer_;
     ValueReader reader_;
-    ReadOut read_out_; // of the latest value
+    std::optional<OperationReader> operations_; // with --op
+    ReadOut read_out_;                          // of the latest value
     std::ostream& out_;
     std::ostream& errors_;
     bool any_invalid_ = false;

@@ -2,6 +2,10 @@
 
 #include "model/format_traits.hpp"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace binora {
 
 namespace {
@@ -9,12 +13,46 @@ namespace {
 constexpr std::string_view PREFIX_LOWER = "0x";
 constexpr std::string_view PREFIX_UPPER = "0X";
 
-int hex_digit_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+// Eight bytes, the first in the lowest (as loaded from memory on a little-endian machine).
+constexpr std::uint64_t EACH_BYTE = 0x0101010101010101U;
+constexpr std::uint64_t HIGH_BITS = 0x80 * EACH_BYTE;
+
+// The high bit of each byte of `bytes` (each below 0x80) that is at least `least`.
+constexpr std::uint64_t at_least(std::uint64_t bytes, unsigned least) {
+    return ((bytes | HIGH_BITS) - least * EACH_BYTE) & HIGH_BITS;
 }
+
+// Whether each of the eight bytes is a hexadecimal digit, in either case. Without a branch
+// per byte: the digits of a random word would mispredict nearly every one.
+constexpr bool all_hex_digits(std::uint64_t bytes) {
+    const std::uint64_t lower = bytes | (0x20 * EACH_BYTE);
+    const std::uint64_t decimal = at_least(bytes, '0') & ~at_least(bytes, '9' + 1);
+    const std::uint64_t letter = at_least(lower, 'a') & ~at_least(lower, 'f' + 1);
+    return (bytes & HIGH_BITS) == 0 && (decimal | letter) == HIGH_BITS;
+}
+
+// The number the eight digits write, the first the most significant.
+constexpr std::uint32_t eight_digits_value(std::uint64_t bytes) {
+    // '0'-'9' keep their low four bits; letters add 9 to theirs (bit 6 marks them).
+    std::uint64_t v = (bytes & (0x0F * EACH_BYTE)) + 9 * ((bytes >> 6) & EACH_BYTE);
+    v = ((v & 0x0F000F000F000F00U) >> 8) | ((v & 0x000F000F000F000FU) << 4);
+    v = ((v & 0x00FF000000FF0000U) >> 16) | ((v & 0x000000FF000000FFU) << 8);
+    v = ((v & 0x0000FFFF00000000U) >> 32) | ((v & 0x000000000000FFFFU) << 16);
+    return static_cast<std::uint32_t>(v);
+}
+
+// Up to eight digits as the low end of eight bytes padded with '0' in front.
+std::uint64_t padded_digits(std::string_view digits) {
+    char bytes[8] = {'0', '0', '0', '0', '0', '0', '0', '0'};
+    std::memcpy(bytes + 8 - digits.size(), digits.data(), digits.size());
+    std::uint64_t loaded = 0;
+    std::memcpy(&loaded, bytes, 8);
+    return loaded;
+}
+
+static_assert(std::endian::native == std::endian::little);
+static_assert(all_hex_digits(0x3938373635343330U) && !all_hex_digits(0x3938373635343A30U));
+static_assert(eight_digits_value(0x6665646362613938U) == 0x89ABCDEFU);
 
 } // namespace
 
@@ -26,11 +64,18 @@ std::optional<Word128> parse_storage_word(std::string_view text, const FormatTra
     if (!is_storage_word_text(text)) return std::nullopt;
     const std::string_view digits = text.substr(PREFIX_LOWER.size());
     if (digits.size() != static_cast<std::size_t>(format.storage_bits / 4)) return std::nullopt;
+    if (digits.size() < 8) { // binary16, bfloat16 and the 8-bit formats
+        const std::uint64_t bytes = padded_digits(digits);
+        if (!all_hex_digits(bytes)) return std::nullopt;
+        return eight_digits_value(bytes);
+    }
+    // Eight digits at a time, the first group the most significant.
     Word128 word = 0;
-    for (char c : digits) {
-        const int value = hex_digit_value(c);
-        if (value < 0) return std::nullopt;
-        word = (word << 4) | static_cast<Word128>(value);
+    for (std::size_t at = 0; at < digits.size(); at += 8) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, digits.data() + at, 8);
+        if (!all_hex_digits(bytes)) return std::nullopt;
+        word = (word << 32) | eight_digits_value(bytes);
     }
     return word;
 }

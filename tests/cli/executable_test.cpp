@@ -21,6 +21,9 @@ namespace {
 const std::string USAGE =
     "usage: binora-cli [--kind 32|64|128|16|bf16|e5m2|e4m3] [--lang en|ro]\n"
     "                  [--format text|tsv|json] [--columns NAME,...] [--header] [VALUE ...]\n"
+    "       binora-cli --op add|sub|mul|div|fma|sqrt|rem|convert [--from KIND]\n"
+    "                  [--round rne|rna|rtz|rup|rdn|all] [--saturate] [OPTION ...]\n"
+    "                  [OPERAND ...]\n"
     "       binora-cli --help | --version\n";
 
 TEST(Executable, ExitStatusesAndMessages) {
@@ -52,9 +55,46 @@ TEST(Executable, ExitStatusesAndMessages) {
          2,
          "binora-cli: unknown column 'Hex' (input, kind, status, sign, exponent, significand, "
          "hex, class, value, E, E_label, sig, ulp, next_up, next_down, next_up_bits, "
-         "next_down_bits, epsilon, exact, error, error_ulps)\n" +
+         "next_down_bits, epsilon, exact, error, error_ulps, hexfloat, op, round, a, b, c, "
+         "operand_flags, real, grs, flags)\n" +
              USAGE},
         {{"--fast", "1"}, "", 2, "binora-cli: unknown option --fast\n" + USAGE},
+        // Operations: a line that is not one is invalid; options and arguments that do not
+        // make one are usage errors.
+        {{"--op", "add"},
+         "1 2\n3\n1 x\n\n",
+         1,
+         "binora-cli: add takes 2 operands, not 1\nError: Invalid Value\n"
+         "binora-cli: empty line\n"},
+        {{"--op", "sqrt", "--round", "all", "0x1.8"}, "", 1, "Error: Invalid Value\n"},
+        {{"--op", "add"},
+         "1 0x3FF\n",
+         1,
+         "binora-cli: 0x3FF: a binary64 storage word is 0x and exactly 16 hexadecimal "
+         "digits\n"},
+        {{"--op", "add", "1"}, "", 2, "binora-cli: add takes 2 operands, not 1\n" + USAGE},
+        {{"--op", "pow"},
+         "",
+         2,
+         "binora-cli: bad operation 'pow' (add, sub, mul, div, fma, sqrt, rem or convert)\n" +
+             USAGE},
+        {{"--op", "add", "--round", "up"},
+         "",
+         2,
+         "binora-cli: bad rounding 'up' (rne, rna, rtz, rup, rdn or all)\n" + USAGE},
+        {{"--round", "rtz", "1"}, "", 2, "binora-cli: option --round needs --op\n" + USAGE},
+        {{"--saturate", "1"}, "", 2, "binora-cli: option --saturate needs --op\n" + USAGE},
+        {{"--columns", "hex,flags", "1"}, "", 2, "binora-cli: column 'flags' needs --op\n" + USAGE},
+        {{"--op", "sqrt", "--from", "32"},
+         "",
+         2,
+         "binora-cli: option --from needs --op convert\n" + USAGE},
+        {{"--op", "convert", "--from", "32", "0x3FF0000000000000"},
+         "",
+         2,
+         "binora-cli: 0x3FF0000000000000: a binary32 storage word is 0x and exactly 8 "
+         "hexadecimal digits\n" +
+             USAGE},
         {{"--format"}, "", 2, "binora-cli: option --format needs a value\n" + USAGE},
         {{"1", "0x3F800000"},
          "",

@@ -93,11 +93,13 @@ TEST(Options, UsageErrorsSayWhatIsWrong) {
         {{"--columns", "hex,bogus"},
          "unknown column 'bogus' (input, kind, status, sign, exponent, significand, hex, class, "
          "value, E, E_label, sig, ulp, next_up, next_down, next_up_bits, next_down_bits, "
-         "epsilon, exact, error, error_ulps)"},
+         "epsilon, exact, error, error_ulps, hexfloat, op, round, a, b, c, operand_flags, real, "
+         "grs, flags)"},
         {{"--columns="},
          "unknown column '' (input, kind, status, sign, exponent, significand, "
          "hex, class, value, E, E_label, sig, ulp, next_up, next_down, "
-         "next_up_bits, next_down_bits, epsilon, exact, error, error_ulps)"},
+         "next_up_bits, next_down_bits, epsilon, exact, error, error_ulps, hexfloat, op, round, "
+         "a, b, c, operand_flags, real, grs, flags)"},
         {{"--kind"}, "option --kind needs a value"},
         {{"--lang", "de"}, "bad language 'de' (en or ro)"},
         {{"--format", "csv"}, "bad format 'csv' (text, tsv or json)"},
