@@ -15,6 +15,15 @@ std::string describe(const ArithmeticCase& arithmetic_case);
 // The result as "word flags real grs", e.g. "3C01 inexact number 101".
 std::string describe(const FormatTraits& format, const ArithmeticResult& result);
 
+// How many times fewer cases the random and exhaustive loops check in an unoptimised or
+// sanitized build (CI runs the suite under AddressSanitizer too, where each case costs ten
+// times as much): the same arithmetic, sampled more thinly.
+#if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
+inline constexpr int CASE_DIVISOR = 16;
+#else
+inline constexpr int CASE_DIVISOR = 1;
+#endif
+
 // Whether the word is a NaN of the format, read from its fields.
 bool is_nan(const FormatTraits& format, Word128 word);
 

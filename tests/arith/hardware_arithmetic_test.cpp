@@ -36,7 +36,7 @@ using testing::RandomWords;
 const FormatTraits& BINARY32 = FORMATS[0];
 const FormatTraits& BINARY64 = FORMATS[1];
 
-constexpr int CASES_PER_OPERATION = 2000;
+constexpr int CASES_PER_OPERATION = 2000 / testing::CASE_DIVISOR;
 
 struct Mode {
     int fenv;

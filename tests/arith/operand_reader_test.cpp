@@ -6,6 +6,7 @@
 // infinities, NaNs and storage words, written out by hand.
 
 #include "arith/operand_reader.hpp"
+#include "arith_checks.hpp"
 #include "exact_rounding.hpp"
 #include "random_words.hpp"
 
@@ -167,7 +168,7 @@ TEST(OperandReader, DecimalAndHexadecimalTextsAgainstExactRounding) {
     int cases = 0;
     int mismatches = 0;
     for (const FormatTraits* format : every_format()) {
-        const int count = format->storage_bits == 128 ? 20 : 60;
+        const int count = (format->storage_bits == 128 ? 80 : 240) / testing::CASE_DIVISOR;
         for (int i = 0; i < 2 * count; ++i) {
             const Text t = i < count ? source.decimal(*format, false) : source.hexadecimal(*format);
             for (const Rounding rounding : ALL_ROUNDINGS) {
@@ -218,7 +219,7 @@ TEST(OperandReader, DecimalTextsAgainstStrtofAndStrtodInEachMode) {
     int cases = 0;
     int mismatches = 0;
     for (const FormatTraits& format : {FORMATS[0], FORMATS[1]}) {
-        for (int i = 0; i < 150; ++i) {
+        for (int i = 0; i < 1200 / testing::CASE_DIVISOR; ++i) {
             const std::string text = source.decimal(format, true).text;
             for (const Mode& mode : modes) {
                 std::fesetround(mode.fenv);
