@@ -12,18 +12,22 @@ Word128 low_bits(int count) {
     return count >= 128 ? ~Word128{0} : (Word128{1} << count) - 1;
 }
 
+// Both directions between a Word128 and GMP's integers go by 64-bit halves, least
+// significant first.
 mpz_class mpz_of(Word128 word) {
-    mpz_class z(static_cast<unsigned long>(static_cast<std::uint64_t>(word >> 64)));
-    z <<= 64;
-    z += static_cast<unsigned long>(static_cast<std::uint64_t>(word));
+    const std::uint64_t halves[2] = {static_cast<std::uint64_t>(word),
+                                     static_cast<std::uint64_t>(word >> 64)};
+    mpz_class z;
+    mpz_import(z.get_mpz_t(), 2, -1, sizeof(std::uint64_t), 0, 0, halves);
     return z;
 }
 
 // A nonnegative integer below 2^128.
 Word128 word_of_mpz(const mpz_class& z) {
-    const mpz_class high = z >> 64;
-    const mpz_class low = z - (high << 64);
-    return (static_cast<Word128>(high.get_ui()) << 64) | low.get_ui();
+    std::uint64_t halves[2] = {0, 0};
+    std::size_t count = 0;
+    mpz_export(halves, &count, -1, sizeof(std::uint64_t), 0, 0, z.get_mpz_t());
+    return (static_cast<Word128>(halves[1]) << 64) | halves[0];
 }
 
 // m * 2^exponent.
@@ -36,15 +40,26 @@ mpq_class scaled(const mpz_class& m, long exponent) {
     return q;
 }
 
-mpq_class power_of_two(long exponent) {
-    return scaled(mpz_class(1), exponent);
+mpz_class shifted_left(const mpz_class& m, long bits) {
+    mpz_class z;
+    mpz_mul_2exp(z.get_mpz_t(), m.get_mpz_t(), static_cast<mp_bitcnt_t>(bits));
+    return z;
 }
 
-// floor(log2(a)) of a positive rational.
-long floor_log2(const mpq_class& a) {
-    long e = static_cast<long>(mpz_sizeinbase(a.get_num_mpz_t(), 2)) -
-             static_cast<long>(mpz_sizeinbase(a.get_den_mpz_t(), 2));
-    if (a < power_of_two(e)) --e;
+// m1 * 2^e1 against m2 * 2^e2 (nonnegative m1, m2): negative, zero or positive.
+int compare_scaled(const mpz_class& m1, long e1, const mpz_class& m2, long e2) {
+    if (e1 >= e2) return cmp(shifted_left(m1, e1 - e2), m2);
+    return cmp(m1, shifted_left(m2, e2 - e1));
+}
+
+long bit_length(const mpz_class& m) {
+    return m == 0 ? 0 : static_cast<long>(mpz_sizeinbase(m.get_mpz_t(), 2));
+}
+
+// floor(log2(num / den)), num and den positive.
+long floor_log2(const mpz_class& num, const mpz_class& den) {
+    long e = bit_length(num) - bit_length(den);
+    if (compare_scaled(num, 0, den, e) < 0) --e;
     return e;
 }
 
@@ -102,12 +117,13 @@ Decoded decode(const FormatTraits& f, Word128 word) {
         }
     }
     d.significand = mpz_of(fields.fraction);
-    if (fields.exponent != 0) d.significand += mpz_class(1) << f.significand_bits;
+    if (fields.exponent != 0)
+        mpz_setbit(d.significand.get_mpz_t(), static_cast<mp_bitcnt_t>(f.significand_bits));
     d.exponent = static_cast<long>(std::max(fields.exponent, 1U)) - f.bias - f.significand_bits;
     if (d.significand == 0) return d;
     d.kind = Kind::finite;
     d.value = scaled(d.significand, d.exponent);
-    if (d.negative) d.value = -d.value;
+    if (d.negative) mpq_neg(d.value.get_mpq_t(), d.value.get_mpq_t());
     return d;
 }
 
@@ -167,22 +183,27 @@ struct OnGrid {
     bool inexact = false;
 };
 
-OnGrid round_on_grid(const mpq_class& magnitude, long quantum, Rounding rounding, bool negative) {
-    const mpq_class t = magnitude / power_of_two(quantum);
+OnGrid round_on_grid(const mpz_class& num, const mpz_class& den, long quantum, Rounding rounding,
+                     bool negative) {
+    // num / den / 2^quantum as n / d
+    const mpz_class shifted =
+        quantum >= 0 ? shifted_left(den, quantum) : shifted_left(num, -quantum);
+    const mpz_class& n = quantum >= 0 ? num : shifted;
+    const mpz_class& d = quantum >= 0 ? shifted : den;
     OnGrid g;
     mpz_class rest;
-    mpz_fdiv_qr(g.multiple.get_mpz_t(), rest.get_mpz_t(), t.get_num_mpz_t(), t.get_den_mpz_t());
-    const mpz_class den = t.get_den();
-    // The dropped part rest / den in [0, 1): its first two bits and whether more follow.
-    const mpz_class four_rest = rest * 4;
-    mpz_class quarters;
-    mpz_class beyond;
-    mpz_fdiv_qr(quarters.get_mpz_t(), beyond.get_mpz_t(), four_rest.get_mpz_t(), den.get_mpz_t());
-    g.grs.guard = quarters >= 2;
-    g.grs.round = quarters == 1 || quarters == 3;
-    g.grs.sticky = beyond != 0;
-    g.inexact = rest != 0;
-    const int half = cmp(2 * rest, den); // the dropped part against one half
+    mpz_fdiv_qr(g.multiple.get_mpz_t(), rest.get_mpz_t(), n.get_mpz_t(), d.get_mpz_t());
+    // The dropped part rest / d in [0, 1), bit by bit: the first (its comparison with one
+    // half), the second, and whether anything remains.
+    rest <<= 1;
+    const int half = cmp(rest, d);
+    g.grs.guard = half >= 0;
+    if (g.grs.guard) rest -= d;
+    rest <<= 1;
+    g.grs.round = rest >= d;
+    if (g.grs.round) rest -= d;
+    g.grs.sticky = rest != 0;
+    g.inexact = g.grs.guard || g.grs.round || g.grs.sticky;
     bool up = false;
     switch (rounding) {
     case Rounding::rne:
@@ -221,22 +242,23 @@ ExactRounding round_exact(const FormatTraits& f, Rounding rounding, bool saturat
         return r;
     }
     const bool negative = value < 0;
-    const mpq_class magnitude = abs(value);
+    const mpz_class num = abs(value.get_num());
+    const mpz_class& den = value.get_den();
     const long precision = f.precision;
     const long emin = 1 - f.bias;
-    const long e = floor_log2(magnitude);
+    const long e = floor_log2(num, den);
 
     // The format's grid at x: `precision` bits in x's binade, but never finer than the
     // spacing of the subnormal numbers.
     const long quantum = std::max(e, emin) - precision + 1;
-    OnGrid g = round_on_grid(magnitude, quantum, rounding, negative);
+    OnGrid g = round_on_grid(num, den, quantum, rounding, negative);
     r.grs = g.grs;
     if (g.inexact) r.flags |= FLAG_INEXACT;
 
     // Overflow: rounded with no upper limit on the exponent (the grid above is the same),
     // beyond the largest finite number.
-    const mpq_class largest = *exact_value_of(f, largest_word(f, false));
-    if (scaled(g.multiple, quantum) > largest) {
+    const Decoded largest = decode(f, largest_word(f, false));
+    if (compare_scaled(g.multiple, quantum, largest.significand, largest.exponent) > 0) {
         r.flags |= FLAG_OVERFLOW | FLAG_INEXACT;
         const bool toward_zero = rounding == Rounding::rtz ||
                                  (rounding == Rounding::rup && negative) ||
@@ -249,25 +271,24 @@ ExactRounding round_exact(const FormatTraits& f, Rounding rounding, bool saturat
     // Tininess after rounding: x rounded to `precision` bits with no lower limit on the
     // exponent lies below the smallest normal number.
     if (e < emin && g.inexact) {
-        const OnGrid wide = round_on_grid(magnitude, e - precision + 1, rounding, negative);
-        if (scaled(wide.multiple, e - precision + 1) < power_of_two(emin))
+        const OnGrid wide = round_on_grid(num, den, e - precision + 1, rounding, negative);
+        if (compare_scaled(wide.multiple, e - precision + 1, 1, emin) < 0)
             r.flags |= FLAG_UNDERFLOW;
     }
 
     // The word of multiple * 2^quantum: a carry to 2^precision moves into the next binade.
-    mpz_class m = g.multiple;
+    mpz_class& m = g.multiple;
     long q = quantum;
-    if (m == mpz_class(1) << precision) {
+    if (bit_length(m) > precision) {
         m >>= 1;
         ++q;
     }
     Fields fields{negative, 0, 0};
-    if (m >= mpz_class(1) << (precision - 1)) {
+    if (bit_length(m) == precision) {
         fields.exponent = static_cast<unsigned>(q + precision - 1 + f.bias);
-        fields.fraction = word_of_mpz(m - (mpz_class(1) << (precision - 1)));
-    } else {
-        fields.fraction = word_of_mpz(m); // subnormal, or zero: q is the subnormal spacing
-    }
+        mpz_clrbit(m.get_mpz_t(), static_cast<mp_bitcnt_t>(precision - 1));
+    } // else subnormal, or zero: q is the spacing of the subnormal numbers
+    fields.fraction = word_of_mpz(m);
     r.word = word_of_fields(f, fields);
     return r;
 }
