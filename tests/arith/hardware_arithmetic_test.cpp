@@ -28,6 +28,8 @@
 namespace binora {
 namespace {
 
+#if defined(__x86_64__)
+
 using testing::exact_compute;
 using testing::Match;
 using testing::MismatchLog;
@@ -69,8 +71,6 @@ Word128 w32(float value) {
 Word128 w64(double value) {
     return std::bit_cast<std::uint64_t>(value);
 }
-
-#if defined(__x86_64__)
 
 // "op %src, %dst": dst = dst op src, the first operand a in dst.
 #define BINORA_SSE2(instruction, type, a, b)                                                       \
