@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Writes the seed corpora of the six fuzz targets into the directory $1 (one
-# sub-directory per target), from the decimal test vectors in tests/data/parse-number-fxx:
-# every 25th line of each file and all of more-test-cases.txt; the two session targets get
-# sessions that reach every control. Each seed is one file.
+# Writes the seed corpora of the fuzz targets into the directory $1 (one sub-directory per
+# target), from the decimal test vectors in tests/data/parse-number-fxx: every 25th line of
+# each file and all of more-test-cases.txt; the two session targets get sessions that reach
+# every control, the arithmetic target the cases its lessons are about. Each seed is one
+# file.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$1
 vectors="$top/tests/data/parse-number-fxx"
 mkdir -p "$out"/{decimal_reader_fuzz,value_edit_fuzz,bit_edit_fuzz,session_fuzz,cli_lines_fuzz}
-mkdir -p "$out/widget_session_fuzz"
+mkdir -p "$out/widget_session_fuzz" "$out/arith_fuzz"
 
 for file in "$vectors"/*.txt; do
   step=25
@@ -120,3 +121,21 @@ widget "exit-close-box" "\x05\x00"
 # blanks, letters, bytes of any value and long texts pasted; characters beyond ASCII typed
 widget "paste" "\x02\x01\xff\x00\x01\x12\x03\x01\x05\x01\x12\x03\x02\x03\x01\x12\x03\x00\x06\x31\x2e\x00\xff\x0a\x35\x01\x12\x03\x04\x10\x02\x0b\x40\x00\x03\x01\x03\x03\x04\x00" "\x00\x01\x02\x03"
 widget "unicode" "\x02\x01\xff\x00\x01\x12\x00\x03\x1b\x1c\x1d\x1e\x02\x0b\x40\x00\x00\x00\x1c\x01\x02\x01\x0d\x00\x00\x1e\x02\x01\x10\x00\x07\x00\x00\xff\x00\x00\x1e" "\x00\x01\x02"
+
+# Operations (fuzz/arith_fuzz.cpp gives the byte layout): operation (0 add, 2 mul, 3 div,
+# 4 fma, 5 sqrt, 6 rem, 7 convert), result format and operand format (0 binary32,
+# 1 binary64, 2 binary128, 3 binary16, 4 bfloat16, 5 E5M2, 6 E4M3), direction (0 rne, 1 rna,
+# 2 rtz, 3 rup, 4 rdn; +80 saturating), then the operands' words, least significant byte first.
+arith() {
+  printf "$2" >"$out/arith_fuzz/$1"
+}
+arith "point-one-plus-point-two" "\x00\x01\x00\x00\x9a\x99\x99\x99\x99\x99\xb9\x3f\x9a\x99\x99\x99\x99\x99\xc9\x3f"
+arith "smallest-subnormal-halved" "\x03\x01\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x40"
+arith "product-error" "\x04\x01\x00\x00\x01\x00\x00\x00\x00\x00\xf0\x3f\x01\x00\x00\x00\x00\x00\xf0\x3f\x02\x00\x00\x00\x00\x00\xf0\xbf"
+arith "e4m3-overflow" "\x00\x06\x00\x00\x7e\x7e"
+arith "e4m3-divide-by-zero-saturating" "\x03\x06\x00\x80\x38\x00"
+arith "nan-payload-to-binary16" "\x07\x03\x01\x00\x01\x00\x00\x00\x00\x00\xf4\x7f"
+arith "midpoint-to-binary16" "\x07\x03\x01\x00\x00\x00\x00\x00\x00\x20\xf0\x3f"
+arith "binary128-square-root" "\x05\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x40"
+arith "binary32-remainder" "\x06\x00\x00\x00\x00\x00\xe0\x40\x00\x00\x00\x40"
+arith "bfloat16-overflow-down" "\x02\x04\x00\x04\x7f\x7f\x00\x40"
