@@ -123,9 +123,10 @@ widget "paste" "\x02\x01\xff\x00\x01\x12\x03\x01\x05\x01\x12\x03\x02\x03\x01\x12
 widget "unicode" "\x02\x01\xff\x00\x01\x12\x00\x03\x1b\x1c\x1d\x1e\x02\x0b\x40\x00\x00\x00\x1c\x01\x02\x01\x0d\x00\x00\x1e\x02\x01\x10\x00\x07\x00\x00\xff\x00\x00\x1e" "\x00\x01\x02"
 
 # Operations (fuzz/arith_fuzz.cpp gives the byte layout): operation (0 add, 2 mul, 3 div,
-# 4 fma, 5 sqrt, 6 rem, 7 convert), result format and operand format (0 binary32,
-# 1 binary64, 2 binary128, 3 binary16, 4 bfloat16, 5 E5M2, 6 E4M3), direction (0 rne, 1 rna,
-# 2 rtz, 3 rup, 4 rdn; +80 saturating), then the operands' words, least significant byte first.
+# 4 fma, 5 sqrt, 6 rem, 7 convert; +08 b made from a, +10 fma's c from a * b), result format
+# and operand format (0 binary32, 1 binary64, 2 binary128, 3 binary16, 4 bfloat16, 5 E5M2,
+# 6 E4M3), direction (0 rne, 1 rna, 2 rtz, 3 rup, 4 rdn; +80 saturating), then the operands'
+# words, least significant byte first.
 arith() {
   printf "$2" >"$out/arith_fuzz/$1"
 }
@@ -139,3 +140,5 @@ arith "midpoint-to-binary16" "\x07\x03\x01\x00\x00\x00\x00\x00\x00\x20\xf0\x3f"
 arith "binary128-square-root" "\x05\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x40"
 arith "binary32-remainder" "\x06\x00\x00\x00\x00\x00\xe0\x40\x00\x00\x00\x40"
 arith "bfloat16-overflow-down" "\x02\x04\x00\x04\x7f\x7f\x00\x40"
+arith "binary16-cancelling" "\x08\x03\x00\x00\x66\x2e\x01\x00"
+arith "binary32-product-error" "\x14\x00\x00\x01\xcd\xcc\xcc\x3d\x9a\x99\x99\x3e\x00\x00\x00\x00"
