@@ -1,5 +1,6 @@
 #include "arith/arithmetic.hpp"
 
+#include "arith/integer_arithmetic.hpp"
 #include "arith/mpfr_word.hpp"
 #include "numeric/format_word.hpp"
 
@@ -14,8 +15,8 @@ struct Operand {
     bool infinite = false;
 };
 
-Operand operand_of(const FormatTraits& format, Word128 word) {
-    return {sign_of(format, word), magnitude_of(format, word) == 0, is_infinity_word(format, word)};
+Operand operand_of(const WordLayout& layout, Word128 word) {
+    return {sign_of(layout, word), magnitude_of(layout, word) == 0, is_infinity_word(layout, word)};
 }
 
 ArithmeticResult exact(Word128 word) {
@@ -60,8 +61,33 @@ bool zero_sum_negative(bool first, bool second, bool both_zero, Rounding roundin
 }
 
 // The case settled without rounding (NaNs, infinities, zeros, invalid operations), if it is.
-bool settle_special(const ArithmeticCase& c, const Operand (&x)[3], ArithmeticResult& result) {
+bool settle_special(const ArithmeticCase& c, const WordLayout& source_layout,
+                    ArithmeticResult& result) {
     const FormatTraits& format = *c.format;
+    const int count = operand_count(c.operation);
+
+    // NaN operands: the first one, quieted; invalid for any signalling one.
+    unsigned nan_flags = 0;
+    int first_nan = -1;
+    for (int i = 0; i < count; ++i) {
+        const Word128 word = c.operands[static_cast<std::size_t>(i)];
+        if (!is_nan_word(source_layout, word)) continue;
+        if (first_nan < 0) first_nan = i;
+        if (is_signalling_nan_word(source_layout, word)) nan_flags = FLAG_INVALID;
+    }
+    if (first_nan >= 0) {
+        result = {
+            quiet_nan(format, c.operand_format(), c.operands[static_cast<std::size_t>(first_nan)]),
+            nan_flags,
+            RealKind::nan,
+            false,
+            {}};
+        return true;
+    }
+
+    Operand x[3];
+    for (int i = 0; i < count; ++i)
+        x[i] = operand_of(source_layout, c.operands[static_cast<std::size_t>(i)]);
     const Operand& a = x[0];
     const Operand& b = x[1];
     switch (c.operation) {
@@ -185,32 +211,43 @@ int truncated_operation(const ArithmeticCase& c, MpfrSlot (&operands)[3], MpfrSl
 
 } // namespace
 
+ArithmeticLayouts layouts_of(const ArithmeticCase& c) {
+    return {word_layout(*c.format), word_layout(c.operand_format())};
+}
+
 ArithmeticResult compute(const ArithmeticCase& c) {
+    return compute(c, layouts_of(c));
+}
+
+ArithmeticResult compute(const ArithmeticCase& c, const ArithmeticLayouts& layouts) {
     const FormatTraits& format = *c.format;
     const FormatTraits& source = c.operand_format();
     const int count = operand_count(c.operation);
+    const WordLayout& source_layout = layouts.operands;
 
-    // NaN operands: the first one, quieted; invalid for any signalling one.
-    unsigned nan_flags = 0;
-    int first_nan = -1;
+    // Most operands are finite numbers other than zero, which need nothing settled first (but
+    // the square root of a negative one).
+    bool ordinary = true;
     for (int i = 0; i < count; ++i) {
         const Word128 word = c.operands[static_cast<std::size_t>(i)];
-        if (!is_nan_word(source, word)) continue;
-        if (first_nan < 0) first_nan = i;
-        if (is_signalling_nan_word(source, word)) nan_flags = FLAG_INVALID;
+        ordinary = ordinary && magnitude_of(source_layout, word) != 0 &&
+                   !is_nan_word(source_layout, word) && !is_infinity_word(source_layout, word);
     }
-    if (first_nan >= 0)
-        return {quiet_nan(format, source, c.operands[static_cast<std::size_t>(first_nan)]),
-                nan_flags,
-                RealKind::nan,
-                false,
-                {}};
+    if (c.operation == Operation::sqrt && sign_of(source_layout, c.operands[0])) ordinary = false;
+    if (!ordinary) {
+        ArithmeticResult result;
+        if (settle_special(c, source_layout, result)) return result;
+    }
 
-    Operand x[3];
-    for (int i = 0; i < count; ++i)
-        x[i] = operand_of(source, c.operands[static_cast<std::size_t>(i)]);
-    ArithmeticResult result;
-    if (settle_special(c, x, result)) return result;
+    if (integer_arithmetic_applies(c.operation, format.precision) && &source == &format) {
+        TruncatedReal x_truncated;
+        if (!truncated_by_integers(c.operation, format, source_layout, c.operands[0], c.operands[1],
+                                   x_truncated))
+            return zero(format, zero_sum_negative(false, false, false, c.rounding));
+        const RoundedReal rounded =
+            round_into_format(format, layouts.result, c.rounding, c.saturate, x_truncated);
+        return {rounded.word, rounded.flags, RealKind::number, false, rounded.grs};
+    }
 
     // Every precision alike where the operation allows: MPFR's fastest paths want that.
     const long width = format.precision + 2;
@@ -218,17 +255,17 @@ ArithmeticResult compute(const ArithmeticCase& c) {
     MpfrSlot operands[3] = {MpfrSlot(operand_width, true), MpfrSlot(operand_width, true),
                             MpfrSlot(operand_width, true)};
     for (int i = 0; i < count; ++i)
-        operands[i].set_word(source, c.operands[static_cast<std::size_t>(i)]);
+        operands[i].set_word(source, source_layout, c.operands[static_cast<std::size_t>(i)]);
     MpfrSlot truncated(width);
     const int ternary = truncated_operation(c, operands, truncated);
     if (mpfr_zero_p(truncated.get()) != 0) { // an exact zero: a sum that cancels, a remainder
         const bool negative = c.operation == Operation::rem
-                                  ? x[0].negative
+                                  ? sign_of(source_layout, c.operands[0])
                                   : zero_sum_negative(false, false, false, c.rounding);
         return zero(format, negative);
     }
-    const RoundedReal rounded =
-        round_into_format(format, c.rounding, c.saturate, truncated.truncated(format, ternary));
+    const RoundedReal rounded = round_into_format(format, layouts.result, c.rounding, c.saturate,
+                                                  truncated.truncated(format, ternary));
     return {rounded.word, rounded.flags, RealKind::number, false, rounded.grs};
 }
 

@@ -24,6 +24,7 @@
 #include "arith/operation.hpp"
 #include "arith/rounding.hpp"
 #include "model/format_traits.hpp"
+#include "numeric/format_word.hpp"
 #include "numeric/storage_word.hpp"
 
 #include <array>
@@ -58,5 +59,15 @@ struct ArithmeticResult {
 };
 
 ArithmeticResult compute(const ArithmeticCase& arithmetic_case);
+
+// The masks of an operation's formats (format_word.hpp), worked out once for many operations.
+struct ArithmeticLayouts {
+    WordLayout result;
+    WordLayout operands;
+};
+ArithmeticLayouts layouts_of(const ArithmeticCase& arithmetic_case);
+
+// compute(arithmetic_case), with its formats' masks `layouts` worked out beforehand.
+ArithmeticResult compute(const ArithmeticCase& arithmetic_case, const ArithmeticLayouts& layouts);
 
 } // namespace binora

@@ -29,14 +29,13 @@ MpfrSlot::MpfrSlot(long precision, bool unset) : precision_(precision) {
     if (!unset) mpfr_custom_init_set(value_, MPFR_ZERO_KIND, 0, precision, limbs_);
 }
 
-void MpfrSlot::set_word(const FormatTraits& format, Word128 word) {
-    const bool negative = sign_of(format, word);
-    const int sign = negative ? -1 : 1;
-    if (is_infinity_word(format, word)) {
+void MpfrSlot::set_word(const FormatTraits& format, const WordLayout& layout, Word128 word) {
+    const int sign = sign_of(layout, word) ? -1 : 1;
+    if (is_infinity_word(layout, word)) {
         mpfr_custom_init_set(value_, sign * MPFR_INF_KIND, 0, precision_, limbs_);
         return;
     }
-    const WordSignificand number = significand_of(format, word);
+    const WordSignificand number = significand_of(format, layout, word);
     if (number.significand == 0) {
         mpfr_custom_init_set(value_, sign * MPFR_ZERO_KIND, 0, precision_, limbs_);
         return;

@@ -6,6 +6,7 @@
 
 #include "arith/rounding.hpp"
 #include "model/format_traits.hpp"
+#include "numeric/format_word.hpp"
 #include "numeric/storage_word.hpp"
 
 #include <mpfr.h>
@@ -24,9 +25,9 @@ class MpfrSlot {
     mpfr_ptr get() { return value_; }
     mpfr_srcptr get() const { return value_; }
 
-    // Makes the number the value of `word`, a word of `format` that is not a NaN. The
-    // precision must hold the format's.
-    void set_word(const FormatTraits& format, Word128 word);
+    // Makes the number the value of `word`, a word of `format` (whose masks are `layout`) that
+    // is not a NaN. The precision must hold the format's.
+    void set_word(const FormatTraits& format, const WordLayout& layout, Word128 word);
 
     // The number, nonzero and finite, truncated to its precision (which must be
     // `format.precision + 2`) as rounding.hpp takes it; `beyond` is whether the exact value it

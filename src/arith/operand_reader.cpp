@@ -86,7 +86,8 @@ OperandRead read_number(const FormatTraits& format, Rounding rounding, bool satu
     } else {
         x = truncated.truncated(format, ternary);
     }
-    const RoundedReal rounded = round_into_format(format, rounding, saturate, x);
+    const RoundedReal rounded =
+        round_into_format(format, word_layout(format), rounding, saturate, x);
     return {OperandStatus::ok, rounded.word, rounded.flags};
 }
 

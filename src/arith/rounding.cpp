@@ -2,8 +2,6 @@
 
 #include "numeric/format_word.hpp"
 
-#include <algorithm>
-
 namespace binora {
 
 namespace {
@@ -44,62 +42,60 @@ GuardRoundSticky dropped_bits(const TruncatedReal& x, long drop) {
             any_below(x.bits, drop - 2) || x.beyond};
 }
 
-} // namespace
-
-Word128 overflow_word(const FormatTraits& format, Rounding rounding, bool saturate, bool negative) {
-    const Word128 sign = negative ? sign_mask(format) : 0;
-    const Word128 largest = sign | largest_finite_magnitude(format);
+// The word of an overflow of the sign in the direction: an infinity, or the largest finite
+// number where the direction rounds toward zero; a format without infinities gives its NaN in
+// their place, and `saturate` the largest finite number in every direction.
+Word128 overflow_word(const WordLayout& layout, Rounding rounding, bool saturate, bool negative) {
+    const Word128 largest = (negative ? layout.sign : 0) | largest_finite_magnitude(layout);
     if (saturate) return largest;
     const bool toward_zero = rounding == Rounding::rtz || (rounding == Rounding::rup && negative) ||
                              (rounding == Rounding::rdn && !negative);
     if (toward_zero) return largest;
-    return format.top == TopExponent::infinity_and_nan ? infinity_word(format, negative)
-                                                       : default_nan_word(format, negative);
+    return layout.infinities ? infinity_word(layout, negative) : default_nan_word(layout, negative);
 }
 
-RoundedReal round_into_format(const FormatTraits& format, Rounding rounding, bool saturate,
-                              const TruncatedReal& x) {
-    const long precision = format.precision;
-    const Word128 sign = x.negative ? sign_mask(format) : 0;
+} // namespace
+
+RoundedReal round_into_format(const FormatTraits& format, const WordLayout& layout,
+                              Rounding rounding, bool saturate, const TruncatedReal& x) {
     RoundedReal result;
-
-    // Rounded to the precision with an unbounded exponent range: decides tininess (after
-    // rounding) and overflow.
-    const GuardRoundSticky wide = dropped_bits(x, 2);
-    const bool wide_away = rounds_away(rounding, x.negative, bit_at(x.bits, 2), wide);
-    const bool carries = wide_away && (x.bits >> 2) == (Word128{1} << precision) - 1;
-    const long wide_exponent = x.exponent + (carries ? 1 : 0);
-
-    // The format's grid: the last bit kept has the weight 2^last, never below the subnormal
-    // spacing.
-    const long last = std::max(x.exponent, static_cast<long>(format.emin)) - precision + 1;
-    const long drop = last - (x.exponent - precision - 1);
-    result.grs = dropped_bits(x, drop);
+    const auto overflow = [&] {
+        result.flags |= FLAG_OVERFLOW | FLAG_INEXACT;
+        result.word = overflow_word(layout, rounding, saturate, x.negative);
+        return result;
+    };
+    Word128 kept = 0;
+    Word128 magnitude = 0;
+    bool tiny = false;
+    if (x.exponent >= format.emin) {
+        // A normal number, or beyond them: the precision's bits kept, the two below dropped.
+        const auto low = static_cast<unsigned>(x.bits);
+        result.grs = {(low & 2U) != 0, (low & 1U) != 0, x.beyond};
+        if (x.exponent > format.emax) return overflow();
+        kept = x.bits >> 2;
+        const auto biased = static_cast<Word128>(x.exponent + format.bias);
+        magnitude = (biased << format.significand_bits) | (kept & layout.fraction);
+    } else {
+        // Below the normal numbers the grid keeps the subnormal spacing, 2^(Emin - P + 1):
+        // fewer of x's bits are kept.
+        const long drop = format.emin - x.exponent + 2;
+        result.grs = dropped_bits(x, drop);
+        magnitude = kept = drop >= 128 ? 0 : x.bits >> drop;
+        // Tiny unless rounding to the precision with an unbounded exponent range carries it
+        // up to the smallest normal number.
+        const GuardRoundSticky wide = dropped_bits(x, 2);
+        const bool wide_away = rounds_away(rounding, x.negative, bit_at(x.bits, 2), wide);
+        const bool carries = wide_away && (x.bits >> 2) == (Word128{1} << format.precision) - 1;
+        tiny = x.exponent + (carries ? 1 : 0) < format.emin;
+    }
     const bool inexact = result.grs.guard || result.grs.round || result.grs.sticky;
     if (inexact) result.flags |= FLAG_INEXACT;
-
-    if (wide_exponent > format.emax) {
-        result.flags |= FLAG_OVERFLOW | FLAG_INEXACT;
-        result.word = overflow_word(format, rounding, saturate, x.negative);
-        return result;
-    }
-    const Word128 kept = drop >= 128 ? 0 : x.bits >> drop;
-    const bool away = rounds_away(rounding, x.negative, (kept & 1U) != 0, result.grs);
-    // Normal numbers carry the exponent field above the trailing significand; a carry out of
-    // the significand moves into the exponent field, as out of the subnormal numbers.
-    Word128 magnitude = kept;
-    if (x.exponent >= format.emin) {
-        const auto biased = static_cast<Word128>(x.exponent + format.bias);
-        magnitude = (biased << format.significand_bits) | (kept & fraction_ones(format));
-    }
-    magnitude += away ? 1 : 0;
-    if (magnitude > largest_finite_magnitude(format)) {
-        result.flags |= FLAG_OVERFLOW | FLAG_INEXACT;
-        result.word = overflow_word(format, rounding, saturate, x.negative);
-        return result;
-    }
-    if (wide_exponent < format.emin && inexact) result.flags |= FLAG_UNDERFLOW;
-    result.word = sign | magnitude;
+    // A carry out of the significand moves into the exponent field, out of the subnormal
+    // numbers as out of a binade, and out of the largest finite number beyond it.
+    if (rounds_away(rounding, x.negative, (kept & 1U) != 0, result.grs)) ++magnitude;
+    if (magnitude > largest_finite_magnitude(layout)) return overflow();
+    if (tiny && inexact) result.flags |= FLAG_UNDERFLOW;
+    result.word = (x.negative ? layout.sign : 0) | magnitude;
     return result;
 }
 

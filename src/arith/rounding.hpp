@@ -8,6 +8,7 @@
 
 #include "arith/operation.hpp"
 #include "model/format_traits.hpp"
+#include "numeric/format_word.hpp"
 #include "numeric/storage_word.hpp"
 
 namespace binora {
@@ -37,14 +38,9 @@ struct RoundedReal {
     GuardRoundSticky grs;
 };
 
-// Rounds x into `format`. When `saturate`, an overflow gives the largest finite number of
-// x's sign in every direction (the flags stay).
-RoundedReal round_into_format(const FormatTraits& format, Rounding rounding, bool saturate,
-                              const TruncatedReal& x);
-
-// The word of an overflow of the sign in the direction: an infinity, or the largest finite
-// number where the direction rounds toward zero; a format without infinities gives its NaN in
-// their place, and `saturate` the largest finite number in every direction.
-Word128 overflow_word(const FormatTraits& format, Rounding rounding, bool saturate, bool negative);
+// Rounds x into `format`, whose masks are `layout`. When `saturate`, an overflow gives the
+// largest finite number of x's sign in every direction (the flags stay).
+RoundedReal round_into_format(const FormatTraits& format, const WordLayout& layout,
+                              Rounding rounding, bool saturate, const TruncatedReal& x);
 
 } // namespace binora

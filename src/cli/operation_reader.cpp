@@ -44,6 +44,11 @@ OperationReader::OperationReader(const CliOptions& options, std::span<const Colu
     : options_(options), columns_(columns.begin(), columns.end()), parts_(read_out_parts(columns)),
       exact_parts_(0), grs_(false), operand_words_(false), messages_(std::move(messages)),
       rows_(new Row[options.roundings.size()]) {
+    case_.operation = *options.operation;
+    case_.format = &options.kind->format;
+    case_.source = &options.operand_kind().format;
+    case_.saturate = options.saturate;
+    layouts_ = layouts_of(case_);
     for (const Column column : columns) {
         if (column == COL_REAL) exact_parts_ |= EXACT_REAL;
         if (column == COL_ERROR || column == COL_ERROR_ULPS) exact_parts_ |= EXACT_ERROR;
@@ -79,12 +84,8 @@ bool OperationReader::fill_row(std::size_t index, Rounding rounding,
                                std::span<const std::string_view> operands) {
     Row& row = rows_[index];
     ReadOut& out = row.columns;
-    ArithmeticCase arithmetic_case;
-    arithmetic_case.operation = *options_.operation;
-    arithmetic_case.format = &options_.kind->format;
-    arithmetic_case.source = &options_.operand_kind().format;
+    ArithmeticCase arithmetic_case = case_;
     arithmetic_case.rounding = rounding;
-    arithmetic_case.saturate = options_.saturate;
     const FormatTraits& operand_format = *arithmetic_case.source;
     unsigned operand_flags = 0;
     for (std::size_t i = 0; i < operands.size(); ++i) {
@@ -105,7 +106,7 @@ bool OperationReader::fill_row(std::size_t index, Rounding rounding,
     }
     out[COL_OPERAND_FLAGS] = flags_text(operand_flags);
 
-    const ArithmeticResult result = compute(arithmetic_case);
+    const ArithmeticResult result = compute(arithmetic_case, layouts_);
     out[COL_STATUS] = "ok";
     read_out_value(*arithmetic_case.format, result.word, options_.lang, row.result, parts_);
     put_read_out(row.result, out);

@@ -69,8 +69,7 @@ void ValueReader::read(std::string_view input, ReadOut& out) {
     const FormatTraits& format = kind_.format;
     read_out_value(format, word, lang_, read_out_, parts_);
     put_read_out(read_out_, out);
-    if (!read_out_.finite) return;
-    // A typed decimal number (typed_ is empty for a storage word).
+    // A typed decimal number, read into a finite number (typed_ is empty for a storage word).
     if (error_ && !typed_.empty() &&
         write_conversion_error(format, typed_, word, error_text_, error_ulps_text_)) {
         out[COL_ERROR] = error_text_;

@@ -3,20 +3,45 @@
 // The fields of a storage word, read the way its format's description says, for every format
 // of the table (model/format_traits.hpp): the window's three and the narrow ones alike. A word
 // here is the low storage-width bits of a Word128; bits above them are ignored on reading and
-// never set on writing. Pure and constexpr.
+// never set on writing. Pure and constexpr. Each function takes the format, or its WordLayout,
+// the masks worked out once, for code that reads many words of one format.
 
 #include "model/format_traits.hpp"
 #include "numeric/storage_word.hpp"
 
 namespace binora {
 
+// The masks of a format's storage word.
+struct WordLayout {
+    Word128 storage = 0;    // every bit of the storage width
+    Word128 sign = 0;       // the sign bit
+    Word128 exponent = 0;   // every bit of the exponent field, in place
+    Word128 fraction = 0;   // every bit of the trailing significand field
+    Word128 quiet = 0;      // the top bit of the trailing significand field
+    int fraction_bits = 0;  // the width of the trailing significand field
+    bool infinities = true; // the all-ones exponent holds infinities and NaNs, not numbers
+};
+
+constexpr WordLayout word_layout(const FormatTraits& format) {
+    WordLayout layout;
+    layout.storage =
+        format.storage_bits == 128 ? ~Word128{0} : (Word128{1} << format.storage_bits) - 1;
+    layout.sign = Word128{1} << (format.storage_bits - 1);
+    layout.fraction = (Word128{1} << format.significand_bits) - 1;
+    layout.exponent = layout.storage & ~layout.sign & ~layout.fraction;
+    layout.quiet = Word128{1} << (format.significand_bits - 1);
+    layout.fraction_bits = format.significand_bits;
+    layout.infinities = format.top == TopExponent::infinity_and_nan;
+    return layout;
+}
+
 // Every bit of the storage width.
 constexpr Word128 storage_mask(const FormatTraits& format) {
-    return format.storage_bits == 128 ? ~Word128{0} : (Word128{1} << format.storage_bits) - 1;
+    return word_layout(format).storage;
 }
 
 constexpr Word128 sign_mask(const FormatTraits& format) {
-    return Word128{1} << (format.storage_bits - 1);
+    return word_layout(format).sign;
 }
 
 // The all-ones exponent field, as a number.
@@ -26,64 +51,86 @@ constexpr unsigned exponent_field_ones(const FormatTraits& format) {
 
 // The all-ones trailing significand field, as a number.
 constexpr Word128 fraction_ones(const FormatTraits& format) {
-    return (Word128{1} << format.significand_bits) - 1;
+    return word_layout(format).fraction;
 }
 
+constexpr bool sign_of(const WordLayout& layout, Word128 word) {
+    return (word & layout.sign) != 0;
+}
 constexpr bool sign_of(const FormatTraits& format, Word128 word) {
-    return (word & sign_mask(format)) != 0;
+    return sign_of(word_layout(format), word);
 }
 
 // The biased exponent field.
+constexpr unsigned exponent_field(const WordLayout& layout, Word128 word) {
+    return static_cast<unsigned>((word & layout.exponent) >> layout.fraction_bits);
+}
 constexpr unsigned exponent_field(const FormatTraits& format, Word128 word) {
-    return static_cast<unsigned>((word >> format.significand_bits) & exponent_field_ones(format));
+    return exponent_field(word_layout(format), word);
 }
 
 // The trailing significand field.
+constexpr Word128 fraction_field(const WordLayout& layout, Word128 word) {
+    return word & layout.fraction;
+}
 constexpr Word128 fraction_field(const FormatTraits& format, Word128 word) {
-    return word & fraction_ones(format);
+    return fraction_field(word_layout(format), word);
 }
 
 // The word without its sign bit (nor any bit above the storage width).
+constexpr Word128 magnitude_of(const WordLayout& layout, Word128 word) {
+    return word & layout.storage & ~layout.sign;
+}
 constexpr Word128 magnitude_of(const FormatTraits& format, Word128 word) {
-    return word & storage_mask(format) & ~sign_mask(format);
+    return magnitude_of(word_layout(format), word);
 }
 
+constexpr bool is_nan_word(const WordLayout& layout, Word128 word) {
+    if ((word & layout.exponent) != layout.exponent) return false;
+    const Word128 fraction = word & layout.fraction;
+    return layout.infinities ? fraction != 0 : fraction == layout.fraction;
+}
 constexpr bool is_nan_word(const FormatTraits& format, Word128 word) {
-    if (exponent_field(format, word) != exponent_field_ones(format)) return false;
-    const Word128 fraction = fraction_field(format, word);
-    return format.top == TopExponent::infinity_and_nan ? fraction != 0
-                                                       : fraction == fraction_ones(format);
+    return is_nan_word(word_layout(format), word);
 }
 
+constexpr bool is_infinity_word(const WordLayout& layout, Word128 word) {
+    return layout.infinities && (word & layout.exponent) == layout.exponent &&
+           (word & layout.fraction) == 0;
+}
 constexpr bool is_infinity_word(const FormatTraits& format, Word128 word) {
-    return format.top == TopExponent::infinity_and_nan &&
-           exponent_field(format, word) == exponent_field_ones(format) &&
-           fraction_field(format, word) == 0;
+    return is_infinity_word(word_layout(format), word);
 }
 
 // The top bit of the trailing significand field: set in a quiet NaN, clear in a signalling
 // one (E5M2 too; E4M3's only NaNs have it set, so they are quiet).
 constexpr Word128 quiet_bit(const FormatTraits& format) {
-    return Word128{1} << (format.significand_bits - 1);
+    return word_layout(format).quiet;
 }
 
+constexpr bool is_signalling_nan_word(const WordLayout& layout, Word128 word) {
+    return is_nan_word(layout, word) && (word & layout.quiet) == 0;
+}
 constexpr bool is_signalling_nan_word(const FormatTraits& format, Word128 word) {
-    return is_nan_word(format, word) && (word & quiet_bit(format)) == 0;
+    return is_signalling_nan_word(word_layout(format), word);
 }
 
 // The infinity of the sign: the all-ones exponent field and a zero significand. Meaningful
 // only for a format that has infinities.
+constexpr Word128 infinity_word(const WordLayout& layout, bool negative) {
+    return (negative ? layout.sign : 0) | layout.exponent;
+}
 constexpr Word128 infinity_word(const FormatTraits& format, bool negative) {
-    return (negative ? sign_mask(format) : 0) |
-           (Word128{exponent_field_ones(format)} << format.significand_bits);
+    return infinity_word(word_layout(format), negative);
 }
 
 // The default quiet NaN of the sign: only the top significand bit set (E4M3: its NaN, every
 // significand bit set).
+constexpr Word128 default_nan_word(const WordLayout& layout, bool negative) {
+    return infinity_word(layout, negative) | (layout.infinities ? layout.quiet : layout.fraction);
+}
 constexpr Word128 default_nan_word(const FormatTraits& format, bool negative) {
-    const Word128 fraction =
-        format.top == TopExponent::infinity_and_nan ? quiet_bit(format) : fraction_ones(format);
-    return infinity_word(format, negative) | fraction;
+    return default_nan_word(word_layout(format), negative);
 }
 
 // The NaN a typed NaN spelling stands for: every significand bit set, with the sign.
@@ -92,9 +139,11 @@ constexpr Word128 typed_nan_word(const FormatTraits& format, bool negative) {
 }
 
 // The magnitude word of the largest finite number (7BFF in binary16, 7E in E4M3).
+constexpr Word128 largest_finite_magnitude(const WordLayout& layout) {
+    return layout.infinities ? layout.exponent - 1 : (layout.exponent | layout.fraction) - 1;
+}
 constexpr Word128 largest_finite_magnitude(const FormatTraits& format) {
-    const Word128 top = Word128{exponent_field_ones(format)} << format.significand_bits;
-    return format.top == TopExponent::infinity_and_nan ? top - 1 : top + fraction_ones(format) - 1;
+    return largest_finite_magnitude(word_layout(format));
 }
 
 // A finite nonzero word's number as significand * 2^exponent2, the significand an integer
@@ -103,12 +152,22 @@ struct WordSignificand {
     Word128 significand = 0;
     int exponent2 = 0;
 };
-constexpr WordSignificand significand_of(const FormatTraits& format, Word128 word) {
-    const unsigned biased = exponent_field(format, word);
-    const Word128 fraction = fraction_field(format, word);
+constexpr WordSignificand significand_of(const FormatTraits& format, const WordLayout& layout,
+                                         Word128 word) {
+    const unsigned biased = exponent_field(layout, word);
+    const Word128 fraction = fraction_field(layout, word);
     if (biased == 0) return {fraction, format.emin - format.significand_bits};
-    return {fraction | (Word128{1} << format.significand_bits),
+    return {fraction | (layout.fraction + 1),
             static_cast<int>(biased) - format.bias - format.significand_bits};
 }
+constexpr WordSignificand significand_of(const FormatTraits& format, Word128 word) {
+    return significand_of(format, word_layout(format), word);
+}
+
+// Checked where it is compiled: the layouts of binary16 and E4M3.
+static_assert(largest_finite_magnitude(NARROW_FORMATS[0]) == 0x7BFF);
+static_assert(largest_finite_magnitude(NARROW_FORMATS[3]) == 0x7E);
+static_assert(default_nan_word(NARROW_FORMATS[0], true) == 0xFE00);
+static_assert(default_nan_word(NARROW_FORMATS[3], false) == 0x7F);
 
 } // namespace binora

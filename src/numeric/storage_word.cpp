@@ -1,6 +1,7 @@
 #include "numeric/storage_word.hpp"
 
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace binora {
@@ -103,21 +104,36 @@ Word128 word_from_bit_string(std::string_view text) {
 }
 
 void write_hex_string(Word128 word, int bits, char* out) {
-    // Two digits a byte from a table, from the least significant byte up.
-    static constexpr auto byte_digits = [] {
-        constexpr char digits[] = "0123456789ABCDEF";
-        std::array<std::array<char, 2>, 256> table{};
-        for (std::size_t byte = 0; byte < table.size(); ++byte)
-            table[byte] = {digits[byte >> 4], digits[byte & 15U]};
-        return table;
-    }();
+    static_assert(std::endian::native == std::endian::little, "digits are stored low byte first");
+    // Sixteen digits at a time: each nibble spread into a byte of its own, then every byte
+    // turned into its digit at once ('0' + n, and 7 more for a letter).
+    const auto sixteen_digits = [](std::uint64_t half, char* at) {
+        constexpr std::uint64_t each_byte = 0x0101010101010101U;
+        for (int group = 0; group < 2; ++group) { // the high eight nibbles first
+            std::uint64_t nibbles = (half >> (32 * (1 - group))) & 0xFFFFFFFFU;
+            nibbles = ((nibbles & 0xFFFF0000U) >> 16) | ((nibbles & 0x0000FFFFU) << 32);
+            nibbles = ((nibbles & 0x0000FF000000FF00U) >> 8) | ((nibbles & 0x000000FF000000FFU) << 16);
+            nibbles = ((nibbles & 0x00F000F000F000F0U) >> 4) | ((nibbles & 0x000F000F000F000FU) << 8);
+            const std::uint64_t letters = ((nibbles + 6 * each_byte) >> 4) & each_byte;
+            const std::uint64_t digits = nibbles + '0' * each_byte + 7 * letters;
+            std::memcpy(at + 8 * group, &digits, 8);
+        }
+    };
     const auto low = static_cast<std::uint64_t>(word);
-    const auto high = static_cast<std::uint64_t>(word >> 64);
-    char* digit = out + bits / 4;
-    for (int at = 0; at < bits; at += 8) {
-        const std::uint64_t part = at < 64 ? low >> at : high >> (at - 64);
-        digit -= 2;
-        std::memcpy(digit, byte_digits[part & 0xFFU].data(), 2);
+    switch (bits) {
+    case 128:
+        sixteen_digits(static_cast<std::uint64_t>(word >> 64), out);
+        sixteen_digits(low, out + 16);
+        return;
+    case 64:
+        sixteen_digits(low, out);
+        return;
+    default: { // the last bits / 4 of sixteen
+        char digits[16];
+        sixteen_digits(low, digits);
+        for (int i = 0; i < bits / 4; ++i)
+            out[i] = digits[16 - bits / 4 + i];
+    }
     }
 }
 

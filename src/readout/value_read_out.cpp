@@ -3,7 +3,6 @@
 #include "numeric/classify.hpp"
 #include "numeric/exact_decimal.hpp"
 #include "numeric/format_type.hpp"
-#include "numeric/format_word.hpp"
 #include "numeric/narrow_format.hpp"
 #include "readout/class_text.hpp"
 
@@ -32,11 +31,9 @@ void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueRea
         write_hex_string(word, format.storage_bits, out.hex_storage);
         out.hex = std::string_view(out.hex_storage, storage_bits / 4);
     }
-    // The class, unless only the bits are asked for.
-    const ClassFlags flags = (parts & ~(PART_FIELDS | PART_HEX)) != 0
-                                 ? class_of_word(format, word)
-                                 : ClassFlags{.is_finite = !is_nan_word(format, word) &&
-                                                           !is_infinity_word(format, word)};
+    // The class, unless only the bits or forms of the value are asked for.
+    const bool classified = (parts & ~(PART_FIELDS | PART_HEX | PART_VALUE | PART_HEXFLOAT)) != 0;
+    const ClassFlags flags = classified ? class_of_word(format, word) : ClassFlags{};
     if (asked(PART_CLASS)) out.class_text = class_text(flags, format, lang, out.class_storage);
     if (asked(PART_VALUE)) out.value = canonical_value(format, word, out.value_storage);
     if (asked(PART_HEXFLOAT)) out.hexfloat = write_hex_float(format, word, out.hexfloat_storage);

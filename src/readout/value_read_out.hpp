@@ -80,7 +80,8 @@ enum ReadOutPart : unsigned {
 
 // Fills `out` with the read-outs of the datum stored in `word` (its low storage-width bits)
 // in `format`, with the texts of language `lang` (1 Romanian, 2 English): the parts asked
-// for (ReadOutPart bits), the others empty. `finite` is always set.
+// for (ReadOutPart bits), the others empty. `finite` is set when a part that depends on it is
+// asked for (the class, a parameter row or the exact value), and false otherwise.
 void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out,
                     unsigned parts = ALL_PARTS);
 
