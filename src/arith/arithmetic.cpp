@@ -230,8 +230,7 @@ ArithmeticResult compute(const ArithmeticCase& c, const ArithmeticLayouts& layou
     bool ordinary = true;
     for (int i = 0; i < count; ++i) {
         const Word128 word = c.operands[static_cast<std::size_t>(i)];
-        ordinary = ordinary && magnitude_of(source_layout, word) != 0 &&
-                   !is_nan_word(source_layout, word) && !is_infinity_word(source_layout, word);
+        ordinary = ordinary && is_finite_nonzero_word(source_layout, word);
     }
     if (c.operation == Operation::sqrt && sign_of(source_layout, c.operands[0])) ordinary = false;
     if (!ordinary) {

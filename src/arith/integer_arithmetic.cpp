@@ -22,14 +22,20 @@ struct Number {
     int exponent2;
 };
 
+// The words of these formats fit in 64 bits, where every step is one instruction.
 Number number_of(const FormatTraits& format, const WordLayout& layout, Word128 word) {
-    const WordSignificand n = significand_of(format, layout, word);
-    return {sign_of(layout, word), static_cast<std::uint64_t>(n.significand), n.exponent2};
+    const auto bits = static_cast<std::uint64_t>(word);
+    const auto fraction = bits & static_cast<std::uint64_t>(layout.fraction);
+    const auto biased = static_cast<int>((bits & static_cast<std::uint64_t>(layout.exponent)) >>
+                                         layout.fraction_bits);
+    const bool negative = (bits & static_cast<std::uint64_t>(layout.sign)) != 0;
+    if (biased == 0) return {negative, fraction, format.emin - format.significand_bits};
+    return {negative, fraction | (std::uint64_t{1} << layout.fraction_bits),
+            biased - format.bias - format.significand_bits};
 }
 
 // The top `width` bits of `bits` (nonzero), whose last bit weighs 2^last_exponent.
-TruncatedReal leading_bits(bool negative, Wide bits, long last_exponent, int width,
-                           bool beyond) {
+TruncatedReal leading_bits(bool negative, Wide bits, long last_exponent, int width, bool beyond) {
     const int length = bit_length(bits);
     TruncatedReal x;
     x.negative = negative;
@@ -71,14 +77,17 @@ bool truncated_by_integers(Operation operation, const FormatTraits& format,
     }
     // Both significands with their top bit at TOP; the smaller number shifted right by the
     // difference of their exponents, the bits shifted out remembered.
-    const auto top_of = [](const Number& n) {
-        return n.exponent2 + (63 - std::countl_zero(n.significand));
-    };
-    if (top_of(a) < top_of(b) || (top_of(a) == top_of(b) && a.significand < b.significand))
+    int a_top = 63 - std::countl_zero(a.significand); // the top bit's place
+    int b_top = 63 - std::countl_zero(b.significand);
+    if (a.exponent2 + a_top < b.exponent2 + b_top ||
+        (a.exponent2 + a_top == b.exponent2 + b_top &&
+         (a.significand << (63 - a_top)) < (b.significand << (63 - b_top)))) {
         std::swap(a, b);
-    const Wide big = Wide{a.significand} << (TOP - (top_of(a) - a.exponent2));
-    Wide small = Wide{b.significand} << (TOP - (top_of(b) - b.exponent2));
-    const int shift = top_of(a) - top_of(b);
+        std::swap(a_top, b_top);
+    }
+    const Wide big = Wide{a.significand << (63 - a_top)} << (TOP - 63);
+    Wide small = Wide{b.significand << (63 - b_top)} << (TOP - 63);
+    const int shift = (a.exponent2 + a_top) - (b.exponent2 + b_top);
     bool beyond = false;
     if (shift >= TOP + 1) {
         beyond = true;
@@ -91,7 +100,7 @@ bool truncated_by_integers(Operation operation, const FormatTraits& format,
     // less, with bits beyond it still.
     const Wide sum = a.negative == b.negative ? big + small : big - small - (beyond ? 1 : 0);
     if (sum == 0 && !beyond) return false;
-    x = leading_bits(a.negative, sum, static_cast<long>(top_of(a)) - TOP, width, beyond);
+    x = leading_bits(a.negative, sum, static_cast<long>(a.exponent2 + a_top) - TOP, width, beyond);
     return true;
 }
 

@@ -14,9 +14,8 @@ namespace binora {
 
 // Whether truncated_by_integers computes `operation` in formats of `precision` bits.
 constexpr bool integer_arithmetic_applies(Operation operation, int precision) {
-    return precision + 2 <= 64 &&
-           (operation == Operation::add || operation == Operation::sub ||
-            operation == Operation::mul);
+    return precision + 2 <= 64 && (operation == Operation::add || operation == Operation::sub ||
+                                   operation == Operation::mul);
 }
 
 // a + b, a - b or a * b for two finite words of `format` (masks `layout`), not both zeros,

@@ -4,10 +4,6 @@ namespace binora {
 
 namespace {
 
-constexpr std::array<std::string_view, 8> OPERATION_NAMES = {"add", "sub",  "mul", "div",
-                                                             "fma", "sqrt", "rem", "convert"};
-constexpr std::array<std::string_view, 5> ROUNDING_NAMES = {"rne", "rna", "rtz", "rup", "rdn"};
-
 // The texts of every combination of flags, indexed by the flag bits.
 constexpr std::array<std::string_view, ALL_FLAGS + 1> FLAG_TEXTS = {
     "none",
@@ -46,18 +42,10 @@ constexpr std::array<std::string_view, ALL_FLAGS + 1> FLAG_TEXTS = {
 
 } // namespace
 
-std::string_view operation_name(Operation operation) {
-    return OPERATION_NAMES[static_cast<std::size_t>(operation)];
-}
-
 std::optional<Operation> operation_named(std::string_view name) {
     for (std::size_t i = 0; i < OPERATION_NAMES.size(); ++i)
         if (OPERATION_NAMES[i] == name) return static_cast<Operation>(i);
     return std::nullopt;
-}
-
-std::string_view rounding_name(Rounding rounding) {
-    return ROUNDING_NAMES[static_cast<std::size_t>(rounding)];
 }
 
 std::optional<Rounding> rounding_named(std::string_view name) {

@@ -4,6 +4,7 @@
 // directions and the five exception flags, with the names binora-cli reads and writes.
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -55,12 +56,21 @@ enum ExceptionFlag : unsigned {
     ALL_FLAGS = (1U << 5) - 1,
 };
 
+inline constexpr std::array<std::string_view, 8> OPERATION_NAMES = {
+    "add", "sub", "mul", "div", "fma", "sqrt", "rem", "convert"};
+inline constexpr std::array<std::string_view, 5> ROUNDING_NAMES = {"rne", "rna", "rtz", "rup",
+                                                                   "rdn"};
+
 // "add", "sub", "mul", "div", "fma", "sqrt", "rem", "convert".
-std::string_view operation_name(Operation operation);
+constexpr std::string_view operation_name(Operation operation) {
+    return OPERATION_NAMES[static_cast<std::size_t>(operation)];
+}
 std::optional<Operation> operation_named(std::string_view name);
 
 // "rne", "rna", "rtz", "rup", "rdn".
-std::string_view rounding_name(Rounding rounding);
+constexpr std::string_view rounding_name(Rounding rounding) {
+    return ROUNDING_NAMES[static_cast<std::size_t>(rounding)];
+}
 std::optional<Rounding> rounding_named(std::string_view name);
 
 // The flags raised, in the order invalid, divbyzero, overflow, underflow, inexact, separated

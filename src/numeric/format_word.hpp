@@ -102,6 +102,13 @@ constexpr bool is_infinity_word(const FormatTraits& format, Word128 word) {
     return is_infinity_word(word_layout(format), word);
 }
 
+// Whether the word is a finite number other than zero.
+constexpr bool is_finite_nonzero_word(const WordLayout& layout, Word128 word) {
+    if (magnitude_of(layout, word) == 0) return false;
+    if ((word & layout.exponent) != layout.exponent) return true;
+    return !layout.infinities && (word & layout.fraction) != layout.fraction;
+}
+
 // The top bit of the trailing significand field: set in a quiet NaN, clear in a signalling
 // one (E5M2 too; E4M3's only NaNs have it set, so they are quiet).
 constexpr Word128 quiet_bit(const FormatTraits& format) {

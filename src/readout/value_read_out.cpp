@@ -10,14 +10,67 @@
 
 namespace binora {
 
+namespace {
+
+// Empties the views of `parts`, one part (ReadOutPart bit) at a time.
+void empty_parts(ValueReadOut& out, unsigned parts) {
+    for (; parts != 0; parts &= parts - 1) {
+        switch (parts & (0U - parts)) {
+        case PART_FIELDS:
+            out.sign = out.exponent = out.significand = {};
+            break;
+        case PART_HEX:
+            out.hex = {};
+            break;
+        case PART_CLASS:
+            out.class_text = {};
+            break;
+        case PART_VALUE:
+            out.value = {};
+            break;
+        case PART_EXPONENT_ROW:
+            out.exponent_row = {};
+            break;
+        case PART_SIGNIFICAND_ROW:
+            out.significand_row = {};
+            break;
+        case PART_ULP_ROW:
+            out.ulp_row = {};
+            break;
+        case PART_NEXT_UP:
+            out.next_up = {};
+            break;
+        case PART_NEXT_DOWN:
+            out.next_down = {};
+            break;
+        case PART_NEXT_UP_BITS:
+            out.next_up_bits = {};
+            break;
+        case PART_NEXT_DOWN_BITS:
+            out.next_down_bits = {};
+            break;
+        case PART_EPSILON_ROW:
+            out.epsilon_row = {};
+            break;
+        case PART_EXACT:
+            out.exact = {};
+            break;
+        case PART_HEXFLOAT:
+            out.hexfloat = {};
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+} // namespace
+
 void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out,
                     unsigned parts) {
     const auto asked = [parts](ReadOutPart part) { return (parts & part) != 0; };
-    out.sign = out.exponent = out.significand = out.hex = out.class_text = out.value = {};
-    out.hexfloat = {};
-    out.exponent_row = out.significand_row = out.ulp_row = {};
-    out.next_up = out.next_down = out.next_up_bits = out.next_down_bits = out.epsilon_row = {};
-    out.exact = {};
+    empty_parts(out, out.filled);
+    out.filled = parts;
     const auto storage_bits = static_cast<std::size_t>(format.storage_bits);
     const auto exponent_bits = static_cast<std::size_t>(format.exponent_bits);
     if (asked(PART_FIELDS)) {

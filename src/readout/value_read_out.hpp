@@ -49,6 +49,10 @@ struct ValueReadOut {
     RowText epsilon_row;
     std::string_view exact; // the exact decimal value of X (exact_decimal.hpp)
 
+    // The parts (ReadOutPart bits) the views may hold: those asked for last time, which the
+    // next filling empties first.
+    unsigned filled = 0;
+
     // The storage the views point into.
     char bits_storage[128];
     char hex_storage[32];
