@@ -1,9 +1,15 @@
 #include "numeric/storage_word.hpp"
+#include "numeric/storage_word_text.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cinttypes>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <optional>
+#include <random>
+#include <string>
 
 namespace binora {
 namespace {
@@ -74,6 +80,53 @@ TEST(StorageWord, HexStringIsUpperCaseOfTheLowBits) {
     EXPECT_EQ(hex_string(0x1U, 64), "0000000000000001");
     EXPECT_EQ(hex_string(word128(0x7FFF000000000000U, 0xABU), 128),
               "7FFF00000000000000000000000000AB");
+}
+
+// Storage words written and read back, against printf's digits and a reading of our own one
+// digit at a time: random words of every width, in either case, and texts with one byte that
+// is no digit (anywhere, any byte).
+TEST(StorageWord, HexTextsAgreeWithPrintfAndADigitByDigitReading) {
+    const auto printf_digits = [](Word128 word, int bits) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%016" PRIX64 "%016" PRIX64,
+                      static_cast<std::uint64_t>(word >> 64), static_cast<std::uint64_t>(word));
+        return std::string(text + 32 - bits / 4);
+    };
+    const auto digit_by_digit = [](const std::string& digits) -> std::optional<Word128> {
+        Word128 word = 0;
+        for (const char c : digits) {
+            int value = -1;
+            if (c >= '0' && c <= '9') value = c - '0';
+            if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+            if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+            if (value < 0) return std::nullopt;
+            word = (word << 4) | static_cast<Word128>(value);
+        }
+        return word;
+    };
+    const FormatTraits formats[] = {NARROW_FORMATS[3], NARROW_FORMATS[0], FORMATS[0], FORMATS[1],
+                                    FORMATS[2]};
+    std::mt19937_64 random(7);
+    for (const FormatTraits& format : formats) {
+        const int bits = format.storage_bits;
+        SCOPED_TRACE(format.name);
+        for (int i = 0; i < 2000; ++i) {
+            Word128 word = word128(random(), random());
+            if (bits < 128) word &= (Word128{1} << bits) - 1;
+            std::string digits = printf_digits(word, bits);
+            ASSERT_EQ(hex_string(word, bits), digits);
+            for (char& c : digits)
+                if (random() % 2 != 0 && c >= 'A') c = static_cast<char>(c | 0x20);
+            if (i % 2 != 0) // one byte anything
+                digits[random() % digits.size()] = static_cast<char>(random() % 256);
+            const auto read = parse_storage_word("0x" + digits, format);
+            const auto expected = digit_by_digit(digits);
+            ASSERT_EQ(read.has_value(), expected.has_value()) << digits;
+            if (read) {
+                ASSERT_TRUE(*read == *expected) << digits;
+            }
+        }
+    }
 }
 
 } // namespace
