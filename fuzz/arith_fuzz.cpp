@@ -9,11 +9,13 @@
 // 4, below), byte 1 the result format and byte 2 the operands' format for convert (mod 7:
 // binary32, binary64, binary128, binary16, bfloat16, E5M2, E4M3), byte 3 the direction (mod 5:
 // rne, rna, rtz, rup, rdn) with saturation in its top bit; then the operands' words one after
-// the other, each as many bytes as its storage width, least significant first (missing bytes
-// are 0). Random words rarely cancel or meet a midpoint, so two relations make them: with
-// bit 3, b is a with the other sign, moved by its own lowest byte (signed) units in the last
-// place (sums that cancel, quotients near 1); with bit 4, fma's c is minus the product a * b
-// rounded to nearest, moved the same way (the product's rounding error, and sums about it).
+// the other, each as many bytes as its storage width, least significant first. Bytes beyond
+// the input come from a generator seeded with the whole input, so that a short input (which
+// libFuzzer favours) still has whole random words. Random words rarely cancel or meet a
+// midpoint, so two relations make them: with bit 3, b is a with the other sign, moved by its
+// own lowest byte (signed) units in the last place (sums that cancel, quotients near 1); with
+// bit 4, fma's c is minus the product a * b rounded to nearest, moved the same way (the
+// product's rounding error, and sums about it).
 
 #include "arith/arithmetic.hpp"
 #include "exact_rounding.hpp"
@@ -49,13 +51,23 @@ Word128 sign_bit(const FormatTraits& format) {
 
 class Bytes {
   public:
-    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    unsigned next() { return at_ < size_ ? data_[at_++] : 0U; }
+    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {
+        for (std::size_t i = 0; i < size; ++i) // FNV-1a
+            state_ = (state_ ^ data[i]) * 0x100000001B3U;
+    }
+    unsigned next() {
+        if (at_ < size_) return data_[at_++];
+        state_ ^= state_ << 13; // xorshift64
+        state_ ^= state_ >> 7;
+        state_ ^= state_ << 17;
+        return static_cast<unsigned>(state_ >> 56);
+    }
 
   private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t at_ = 0;
+    std::uint64_t state_ = 0xCBF29CE484222325U;
 };
 
 } // namespace
