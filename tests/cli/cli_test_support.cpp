@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace binora::cli::testing {
 
@@ -56,6 +57,73 @@ const std::string& TsvRow::at(const std::string& name) const {
     return none;
 }
 
+namespace {
+
+// The run's output split into rows by the header line's names.
+void split_rows(SessionRun& run, bool header) {
+    const auto lines = split_lines(run.out);
+    if (header && !lines.empty()) {
+        const auto names = split_tabs(lines[0]);
+        for (std::size_t i = 1; i < lines.size(); ++i)
+            run.rows.emplace_back(names, lines[i]);
+    }
+}
+
+} // namespace
+
+SessionRun run_session_lines(const std::vector<const char*>& arguments, const std::string& input) {
+    SessionRun run;
+    const auto parsed = parse_command_line(arguments);
+    if (!parsed.options) {
+        ADD_FAILURE() << parsed.error;
+        return run;
+    }
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream errors;
+    {
+        CliSession session(*parsed.options, out, errors);
+        run.status = session.read_lines(in, false);
+    }
+    run.out = out.str();
+    run.errors = errors.str();
+    split_rows(run, parsed.options->header);
+    return run;
+}
+
+mpq_class rational_of(const std::string& text) {
+    std::string digits;
+    long fraction_digits = 0;
+    long exponent = 0;
+    bool negative = false;
+    bool after_point = false;
+    const std::string_view shown = std::string_view(text).substr(0, text.find("..."));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const char c = shown[i];
+        if (c == '-' && i == 0) {
+            negative = true;
+        } else if (c == '+' && i == 0) {
+        } else if (c == '.') {
+            after_point = true;
+        } else if (c == 'e' || c == 'E' || c == 'd' || c == 'D') {
+            exponent = std::stol(std::string(shown.substr(i + 1)));
+            break;
+        } else {
+            digits += c;
+            if (after_point) ++fraction_digits;
+        }
+    }
+    mpq_class value(mpz_class(digits, 10));
+    mpz_class power;
+    const long shift = exponent - fraction_digits;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(shift)));
+    if (shift >= 0)
+        value *= power;
+    else
+        value /= power;
+    return negative ? mpq_class(-value) : value;
+}
+
 SessionRun run_session(std::initializer_list<const char*> arguments,
                        const std::vector<std::string>& values) {
     SessionRun run;
@@ -73,12 +141,7 @@ SessionRun run_session(std::initializer_list<const char*> arguments,
     }
     run.out = out.str();
     run.errors = errors.str();
-    const auto lines = split_lines(run.out);
-    if (parsed.options->header && !lines.empty()) {
-        const auto names = split_tabs(lines[0]);
-        for (std::size_t i = 1; i < lines.size(); ++i)
-            run.rows.emplace_back(names, lines[i]);
-    }
+    split_rows(run, parsed.options->header);
     return run;
 }
 

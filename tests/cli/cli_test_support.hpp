@@ -3,6 +3,8 @@
 // Helpers of the binora-cli tests: hex patterns as bit strings, TSV rows by column name,
 // a session run in the test process, and the executable run as a user would run it.
 
+#include <gmpxx.h>
+
 #include <cstddef>
 #include <initializer_list>
 #include <string>
@@ -42,9 +44,16 @@ struct SessionRun {
 };
 
 // A session in this process with the options `arguments` (no values among them), reading
-// `values` one after the other.
+// `values` one after the other (with --op: the operands of one operation).
 SessionRun run_session(std::initializer_list<const char*> arguments,
                        const std::vector<std::string>& values);
+
+// The same reading the lines of `input` as standard input.
+SessionRun run_session_lines(const std::vector<const char*>& arguments, const std::string& input);
+
+// A decimal text ("-1.5", "2.5e-3", "1E-100000", "0.333...": digits before "..." only) as
+// an exact rational.
+mpq_class rational_of(const std::string& text);
 
 struct ProcessRun {
     int status = -1; // exit status, -1 when it did not exit normally

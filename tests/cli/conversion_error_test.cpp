@@ -15,39 +15,6 @@
 namespace binora::cli::testing {
 namespace {
 
-// A decimal text ("-1.5", "2.5e-3", "1E-100000") as an exact rational.
-mpq_class rational_of(const std::string& text) {
-    std::string digits;
-    long fraction_digits = 0;
-    long exponent = 0;
-    bool negative = false;
-    bool after_point = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '-' && i == 0) {
-            negative = true;
-        } else if (c == '+' && i == 0) {
-        } else if (c == '.') {
-            after_point = true;
-        } else if (c == 'e' || c == 'E' || c == 'd' || c == 'D') {
-            exponent = std::stol(text.substr(i + 1));
-            break;
-        } else {
-            digits += c;
-            if (after_point) ++fraction_digits;
-        }
-    }
-    mpq_class value(mpz_class(digits, 10));
-    mpz_class power;
-    const long shift = exponent - fraction_digits;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(shift)));
-    if (shift >= 0)
-        value *= power;
-    else
-        value /= power;
-    return negative ? mpq_class(-value) : value;
-}
-
 SessionRun errors_of(const char* kind, const std::vector<std::string>& values) {
     return run_session({"--kind", kind, "--format", "tsv", "--header", "--columns",
                         "input,status,exact,error,error_ulps"},
