@@ -1,11 +1,16 @@
 // binora-cli's line handling: arbitrary bytes as standard input, any kind, format and
-// language, the default columns or all of them. Checked: one read-out per line (a TSV or
-// JSON line, a text block), JSON lines that are valid UTF-8, an exit status that says whether
-// some value was invalid, and, with all columns in TSV, a conversion error of at most half
-// a ULP for every value read.
+// language, the default columns or all of them, values or operations. Checked: one read-out
+// per line (per line and rounding direction for operations: a TSV or JSON line, a text
+// block), JSON lines that are valid UTF-8, an exit status that says whether some value or
+// line was invalid; with all columns in TSV, a conversion error of at most half a ULP for
+// every value read, and for every operation guard, round and sticky bits that say what the
+// flags and the error say (bits beyond the result: inexact, and short of an overflow an error
+// that is not 0).
 //
 // Input: byte 0 chooses the kind (mod 7), then the format (mod 3), the language (mod 2) and
-// whether all columns are written (mod 2) from what is left; the rest is standard input.
+// whether all columns are written (mod 2) from what is left; byte 1 values (0) or an
+// operation (its value - 1 mod 8), in every rounding direction when its top bit is set; the
+// rest is standard input.
 
 #include "cli/cli_session.hpp"
 #include "fuzz_check.hpp"
@@ -19,6 +24,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -68,23 +74,53 @@ struct Count {
     std::size_t invalid = 0;
 };
 
-Count count_read_outs(OutputFormat format, std::size_t columns, const std::string& output) {
+// The TSV line's columns.
+std::vector<std::string> fields_of(const std::string& line) {
+    std::vector<std::string> fields(1);
+    for (const char c : line) {
+        if (c == '\t')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+// The checks of one TSV line with every column of `columns`.
+void check_all_columns(const CliOptions& options, const std::vector<std::string>& fields) {
+    const auto at = [&](Column column) -> const std::string& {
+        const auto where = std::find(options.columns.begin(), options.columns.end(), column);
+        return fields[static_cast<std::size_t>(where - options.columns.begin())];
+    };
+    if (!options.operation) {
+        const std::string& ulps = at(COL_ERROR_ULPS);
+        check(ulps.empty() || std::fabs(std::strtod(ulps.c_str(), nullptr)) <= 0.5,
+              "a value read lies within half a ULP of the typed number");
+        return;
+    }
+    const std::string& grs = at(COL_GRS);
+    const std::string& flags = at(COL_FLAGS);
+    if (at(COL_STATUS) != "ok" || grs.empty()) return;
+    const bool beyond = grs != "000";
+    const bool inexact = flags.find("inexact") != std::string::npos;
+    const bool overflow = flags.find("overflow") != std::string::npos;
+    check(beyond ? inexact : !inexact || overflow,
+          "bits beyond the result are what makes it inexact (or an overflow)");
+    if (!at(COL_ERROR).empty() && !overflow)
+        check(beyond == (at(COL_ERROR) != "0"), "bits beyond the result are its error");
+}
+
+Count count_read_outs(const CliOptions& options, bool all_columns, const std::string& output) {
     Count count;
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
-        switch (format) {
+        switch (options.format) {
         case OutputFormat::tsv: {
             ++count.read_outs;
-            check(static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) ==
-                      columns - 1,
-                  "a TSV line has every column");
-            const auto status = line.find('\t', line.find('\t') + 1) + 1;
-            if (line.compare(status, 8, "invalid\t") == 0) ++count.invalid;
-            if (columns == COLUMN_COUNT) { // the last column is error_ulps
-                const std::string ulps = line.substr(line.rfind('\t') + 1);
-                check(ulps.empty() || std::fabs(std::strtod(ulps.c_str(), nullptr)) <= 0.5,
-                      "a value read lies within half a ULP of the typed number");
-            }
+            const std::vector<std::string> fields = fields_of(line);
+            check(fields.size() == options.columns.size(), "a TSV line has every column");
+            if (fields[COL_STATUS] == "invalid") ++count.invalid;
+            if (all_columns) check_all_columns(options, fields);
             break;
         }
         case OutputFormat::json:
@@ -106,19 +142,27 @@ Count count_read_outs(OutputFormat format, std::size_t columns, const std::strin
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
+    if (size < 2) return 0;
     CliOptions options;
     const auto kinds = cli_kinds();
     options.kind = &kinds[data[0] % kinds.size()];
     std::size_t choice = data[0] / kinds.size();
     options.format = static_cast<OutputFormat>(choice % 3);
     options.lang = (choice / 3) % 2 == 0 ? 2 : 1;
-    if ((choice / 6) % 2 != 0) { // every column, the error columns too
+    if (data[1] != 0) {
+        options.operation = static_cast<binora::Operation>((data[1] - 1) % 8);
+        if ((data[1] & 0x80) != 0)
+            options.roundings.assign(binora::ALL_ROUNDINGS.begin(), binora::ALL_ROUNDINGS.end());
+        options.columns = default_columns(true);
+    }
+    const bool all_columns = (choice / 6) % 2 != 0;
+    if (all_columns) { // every column, the error columns too
         options.columns.clear();
         for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
-            options.columns.push_back(static_cast<Column>(c));
+            if (options.operation || !is_operation_column(static_cast<Column>(c)))
+                options.columns.push_back(static_cast<Column>(c));
     }
-    const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string input(reinterpret_cast<const char*>(data + 2), size - 2);
 
     std::istringstream in(input);
     std::ostringstream out;
@@ -128,8 +172,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CliSession session(options, out, messages);
         status = session.read_lines(in, false);
     }
-    const Count count = count_read_outs(options.format, options.columns.size(), out.str());
-    check(count.read_outs == lines_in(input), "one read-out per line");
+    const Count count = count_read_outs(options, all_columns, out.str());
+    check(count.read_outs == lines_in(input) * options.roundings.size(),
+          "one read-out per line and rounding direction");
     check(status == (count.invalid > 0 ? EXIT_SOME_INVALID : EXIT_ALL_READ),
           "the exit status says whether some value was invalid");
     return 0;
