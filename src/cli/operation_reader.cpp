@@ -84,7 +84,7 @@ bool OperationReader::fill_row(std::size_t index, Rounding rounding,
                                std::span<const std::string_view> operands) {
     Row& row = rows_[index];
     ReadOut& out = row.columns;
-    ArithmeticCase arithmetic_case = case_;
+    ArithmeticCase& arithmetic_case = case_;
     arithmetic_case.rounding = rounding;
     const FormatTraits& operand_format = *arithmetic_case.source;
     unsigned operand_flags = 0;

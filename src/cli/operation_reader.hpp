@@ -59,7 +59,8 @@ class OperationReader {
 
     const CliOptions options_;    // a copy: the reader may outlive the caller's
     std::vector<Column> columns_; // written: only these are filled
-    ArithmeticCase case_;         // the operation, its formats and saturation
+    ArithmeticCase case_;         // the operation, its formats and saturation; the latest
+                                  // operands and direction
     ArithmeticLayouts layouts_;   // the masks of its formats
     unsigned parts_;              // the read-out parts of the result the columns need
     unsigned exact_parts_;        // the exact texts they need

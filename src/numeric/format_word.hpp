@@ -15,6 +15,7 @@ namespace binora {
 struct WordLayout {
     Word128 storage = 0;    // every bit of the storage width
     Word128 sign = 0;       // the sign bit
+    Word128 magnitude = 0;  // every bit of the storage width but the sign bit
     Word128 exponent = 0;   // every bit of the exponent field, in place
     Word128 fraction = 0;   // every bit of the trailing significand field
     Word128 quiet = 0;      // the top bit of the trailing significand field
@@ -28,7 +29,8 @@ constexpr WordLayout word_layout(const FormatTraits& format) {
         format.storage_bits == 128 ? ~Word128{0} : (Word128{1} << format.storage_bits) - 1;
     layout.sign = Word128{1} << (format.storage_bits - 1);
     layout.fraction = (Word128{1} << format.significand_bits) - 1;
-    layout.exponent = layout.storage & ~layout.sign & ~layout.fraction;
+    layout.magnitude = layout.storage & ~layout.sign;
+    layout.exponent = layout.magnitude & ~layout.fraction;
     layout.quiet = Word128{1} << (format.significand_bits - 1);
     layout.fraction_bits = format.significand_bits;
     layout.infinities = format.top == TopExponent::infinity_and_nan;
@@ -79,7 +81,7 @@ constexpr Word128 fraction_field(const FormatTraits& format, Word128 word) {
 
 // The word without its sign bit (nor any bit above the storage width).
 constexpr Word128 magnitude_of(const WordLayout& layout, Word128 word) {
-    return word & layout.storage & ~layout.sign;
+    return word & layout.magnitude;
 }
 constexpr Word128 magnitude_of(const FormatTraits& format, Word128 word) {
     return magnitude_of(word_layout(format), word);
