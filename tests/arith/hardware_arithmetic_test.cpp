@@ -14,6 +14,7 @@
 #include "arith/arithmetic.hpp"
 #include "arith_checks.hpp"
 #include "exact_rounding.hpp"
+#include "machine_modes.hpp"
 #include "random_words.hpp"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,9 @@ namespace {
 #if defined(__x86_64__)
 
 using testing::exact_compute;
+using testing::flags_of;
+using testing::MACHINE_MODES;
+using testing::MachineMode;
 using testing::Match;
 using testing::MismatchLog;
 using testing::RandomWords;
@@ -39,25 +43,6 @@ const FormatTraits& BINARY32 = FORMATS[0];
 const FormatTraits& BINARY64 = FORMATS[1];
 
 constexpr int CASES_PER_OPERATION = 2000 / testing::CASE_DIVISOR;
-
-struct Mode {
-    int fenv;
-    Rounding rounding;
-};
-constexpr Mode MODES[] = {{FE_TONEAREST, Rounding::rne},
-                          {FE_TOWARDZERO, Rounding::rtz},
-                          {FE_UPWARD, Rounding::rup},
-                          {FE_DOWNWARD, Rounding::rdn}};
-
-unsigned flags_of(int raised) {
-    unsigned flags = 0;
-    if ((raised & FE_INVALID) != 0) flags |= FLAG_INVALID;
-    if ((raised & FE_DIVBYZERO) != 0) flags |= FLAG_DIVBYZERO;
-    if ((raised & FE_OVERFLOW) != 0) flags |= FLAG_OVERFLOW;
-    if ((raised & FE_UNDERFLOW) != 0) flags |= FLAG_UNDERFLOW;
-    if ((raised & FE_INEXACT) != 0) flags |= FLAG_INEXACT;
-    return flags;
-}
 
 float f32(Word128 word) {
     return std::bit_cast<float>(static_cast<std::uint32_t>(word));
@@ -218,7 +203,7 @@ TEST_P(MachineArithmetic, CoreAndOracleGiveTheMachineResult) {
         c.format = h.format;
         c.source = h.source;
         c.operands = random.operands(h.operation, *h.source, *h.format);
-        for (const Mode& mode : MODES) {
+        for (const MachineMode& mode : MACHINE_MODES) {
             c.rounding = mode.rounding;
             const MachineResult m = run_in_mode(machine, c.operands, mode.fenv);
             const ArithmeticResult core = compute(c);
@@ -278,7 +263,7 @@ TEST_P(MachineArithmetic, SpecialOperandsInEveryCombination) {
         c.source = h.source;
         for (std::size_t i = 0, rest = k; i < static_cast<std::size_t>(count); ++i, rest /= n)
             c.operands[i] = words[rest % n];
-        for (const Mode& mode : MODES) {
+        for (const MachineMode& mode : MACHINE_MODES) {
             c.rounding = mode.rounding;
             const MachineResult m = run_in_mode(machine, c.operands, mode.fenv);
             ArithmeticResult expected;

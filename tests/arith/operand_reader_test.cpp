@@ -8,6 +8,7 @@
 #include "arith/operand_reader.hpp"
 #include "arith_checks.hpp"
 #include "exact_rounding.hpp"
+#include "machine_modes.hpp"
 #include "random_words.hpp"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,9 @@ namespace {
 
 using testing::every_format;
 using testing::exact_value_of;
+using testing::flags_of;
+using testing::MACHINE_MODES;
+using testing::MachineMode;
 using testing::RandomWords;
 using testing::round_exact;
 
@@ -195,33 +199,15 @@ TEST(OperandReader, DecimalAndHexadecimalTextsAgainstExactRounding) {
     EXPECT_EQ(mismatches, 0) << "of " << cases << " cases";
 }
 
-unsigned flags_of(int raised) {
-    unsigned flags = 0;
-    if ((raised & FE_INVALID) != 0) flags |= FLAG_INVALID;
-    if ((raised & FE_DIVBYZERO) != 0) flags |= FLAG_DIVBYZERO;
-    if ((raised & FE_OVERFLOW) != 0) flags |= FLAG_OVERFLOW;
-    if ((raised & FE_UNDERFLOW) != 0) flags |= FLAG_UNDERFLOW;
-    if ((raised & FE_INEXACT) != 0) flags |= FLAG_INEXACT;
-    return flags;
-}
-
 // glibc's strtof and strtod round in the current mode and raise the flags.
 TEST(OperandReader, DecimalTextsAgainstStrtofAndStrtodInEachMode) {
-    struct Mode {
-        int fenv;
-        Rounding rounding;
-    };
-    const Mode modes[] = {{FE_TONEAREST, Rounding::rne},
-                          {FE_TOWARDZERO, Rounding::rtz},
-                          {FE_UPWARD, Rounding::rup},
-                          {FE_DOWNWARD, Rounding::rdn}};
     TextSource source(7);
     int cases = 0;
     int mismatches = 0;
     for (const FormatTraits& format : {FORMATS[0], FORMATS[1]}) {
         for (int i = 0; i < 1200 / testing::CASE_DIVISOR; ++i) {
             const std::string text = source.decimal(format, true).text;
-            for (const Mode& mode : modes) {
+            for (const MachineMode& mode : MACHINE_MODES) {
                 std::fesetround(mode.fenv);
                 std::feclearexcept(FE_ALL_EXCEPT);
                 const Word128 word =
