@@ -112,8 +112,10 @@ void write_hex_string(Word128 word, int bits, char* out) {
         for (int group = 0; group < 2; ++group) { // the high eight nibbles first
             std::uint64_t nibbles = (half >> (32 * (1 - group))) & 0xFFFFFFFFU;
             nibbles = ((nibbles & 0xFFFF0000U) >> 16) | ((nibbles & 0x0000FFFFU) << 32);
-            nibbles = ((nibbles & 0x0000FF000000FF00U) >> 8) | ((nibbles & 0x000000FF000000FFU) << 16);
-            nibbles = ((nibbles & 0x00F000F000F000F0U) >> 4) | ((nibbles & 0x000F000F000F000FU) << 8);
+            nibbles =
+                ((nibbles & 0x0000FF000000FF00U) >> 8) | ((nibbles & 0x000000FF000000FFU) << 16);
+            nibbles =
+                ((nibbles & 0x00F000F000F000F0U) >> 4) | ((nibbles & 0x000F000F000F000FU) << 8);
             const std::uint64_t letters = ((nibbles + 6 * each_byte) >> 4) & each_byte;
             const std::uint64_t digits = nibbles + '0' * each_byte + 7 * letters;
             std::memcpy(at + 8 * group, &digits, 8);
