@@ -8,6 +8,7 @@
 #include "numeric/decimal_reader.hpp"
 #include "numeric/exact_decimal.hpp"
 #include "numeric/storage_word.hpp"
+#include "testing/words.hpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -10,6 +10,7 @@
 
 #include "cli/read_out.hpp"
 #include "model/format_traits.hpp"
+#include "model/language.hpp"
 
 #include <optional>
 #include <span>
@@ -35,7 +36,7 @@ std::span<const CliKind> cli_kinds();
 struct CliOptions {
     Action action = Action::read_values;
     const CliKind* kind = &cli_kinds()[1]; // binary64
-    int lang = 2;                          // language index: 1 Romanian, 2 English
+    Language lang = Language::english;
     OutputFormat format = OutputFormat::text;
     // The columns written, in order: the 19 of read_out.hpp up to `exact` unless --columns
     // names others.

@@ -52,7 +52,7 @@ unsigned part_of(Column column) {
 
 } // namespace
 
-ValueReader::ValueReader(const CliKind& kind, int lang, std::span<const Column> columns,
+ValueReader::ValueReader(const CliKind& kind, Language lang, std::span<const Column> columns,
                          MessageSink messages)
     : kind_(kind), lang_(lang), parts_(0), messages_(std::move(messages)) {
     for (const Column column : columns) {

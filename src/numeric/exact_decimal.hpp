@@ -6,6 +6,7 @@
 // such an expansion: 0.1 in binary32 is 0.100000001490116119384765625. The longest
 // (binary128 subnormals) have about 11,500 significant digits.
 
+#include "model/format_traits.hpp"
 #include "numeric/storage_word.hpp"
 
 #include <string>
@@ -23,6 +24,8 @@ std::string exact_decimal(__float128 value);
 
 // The same texts written into `text`, which keeps its storage.
 void write_exact_decimal(std::string& text, bool negative, Word128 significand, int exponent2);
+// The value stored in `word` by any format of the table.
+void write_exact_decimal(std::string& text, const FormatTraits& format, Word128 word);
 void write_exact_decimal(std::string& text, float value);
 void write_exact_decimal(std::string& text, double value);
 void write_exact_decimal(std::string& text, __float128 value);

@@ -61,12 +61,6 @@ void write_bit_string(Word128 word, int bits, char* out) {
         *--digit = static_cast<char>('0' + static_cast<int>(bits_from(at) & 1U));
 }
 
-std::string bit_string(Word128 word, int bits) {
-    std::string text(static_cast<std::size_t>(bits), '0');
-    write_bit_string(word, bits, text.data());
-    return text;
-}
-
 Word128 word_from_bit_string(std::string_view text) {
     // Up to 64 digits at a time in a 64-bit word, then into the 128-bit one. Eight characters
     // that are all "0" or "1" are read at once: their low bits, gathered by one multiplication
@@ -119,12 +113,6 @@ void write_hex_string(Word128 word, int bits, char* out) {
         digit -= 2;
         std::memcpy(digit, byte_digits[part & 0xFFU].data(), 2);
     }
-}
-
-std::string hex_string(Word128 word, int bits) {
-    std::string text(static_cast<std::size_t>(bits / 4), '0');
-    write_hex_string(word, bits, text.data());
-    return text;
 }
 
 } // namespace binora

@@ -4,10 +4,12 @@
 // fields, the storage word in hexadecimal, the class, X in canonical form, every row of the
 // parameter list with its caption (the neighbours in decimal and as bits) and the exact
 // decimal value; the same for binora-cli's narrow formats. Every text is printable ASCII
-// without a quote or a backslash. The window's routines write the same texts into their controls
-// one piece at a time (parameter_rows.hpp, class_text.hpp); binora-cli prints them.
+// without a quote or a backslash. The window asks for the parts it is about to show at each
+// rebuild of X and each row chosen, and copies them into its controls; binora-cli prints them.
 
 #include "model/format_traits.hpp"
+#include "model/language.hpp"
+#include "numeric/format_word.hpp"
 #include "numeric/number_format.hpp"
 #include "numeric/storage_word.hpp"
 #include "readout/parameter_rows.hpp"
@@ -33,6 +35,7 @@ struct ValueReadOut {
     std::string_view class_text; // in the read-out's language
     std::string_view value;      // X in canonical form, as the value edit shows it
 
+    ClassFlags flags; // the class of the word
     // The parameter list is offered for finite X only; for infinities and NaNs the rows and
     // the exact value are empty.
     bool finite = false;
@@ -73,10 +76,21 @@ enum ReadOutPart : unsigned {
     ALL_PARTS = (1U << 13) - 1,
 };
 
+// What the window's rows 1 and 2 read instead of X's own fields: the exponent and trailing
+// significand fields as they stand in the bit edits, and the class of X when it was last
+// rebuilt from them. A short field in an edit makes them differ from X's fields, and so does
+// a kind chosen since the rebuild (its edits zeroed, the list still usable).
+struct StandingFields {
+    Word128 exponent = 0;
+    Word128 significand = 0;
+    ClassFlags flags;
+};
+
 // Fills `out` with the read-outs of the datum stored in `word` (its low storage-width bits)
-// in `format`, with the texts of language `lang` (1 Romanian, 2 English): the parts asked
-// for (ReadOutPart bits), the others empty. `finite` is always set.
-void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out,
-                    unsigned parts = ALL_PARTS);
+// in `format`, with the texts of language `lang`: the parts asked for (ReadOutPart bits), the
+// others empty. `flags` and `finite` are always set; with `standing`, rows 1 and 2 are those
+// of the standing fields and `finite` is the standing class's.
+void read_out_value(const FormatTraits& format, Word128 word, Language lang, ValueReadOut& out,
+                    unsigned parts = ALL_PARTS, const StandingFields* standing = nullptr);
 
 } // namespace binora

@@ -1,8 +1,8 @@
 #include "dialog/dialog_operations.hpp"
 #include "engine/sub_list.hpp"
-#include "model/comun.hpp"
 #include "parameter_dialog_test.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 #include "test_words.hpp"
 
 #include <gtest/gtest.h>

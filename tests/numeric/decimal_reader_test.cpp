@@ -2,6 +2,7 @@
 
 #include "numeric/exact_decimal.hpp"
 #include "numeric/storage_word.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

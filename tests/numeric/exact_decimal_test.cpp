@@ -1,6 +1,7 @@
 #include "numeric/exact_decimal.hpp"
 
 #include "numeric/decimal_reader.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

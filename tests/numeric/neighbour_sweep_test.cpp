@@ -5,6 +5,7 @@
 #include "numeric/next_up_down.hpp"
 #include "numeric/ulp.hpp"
 #include "test_words.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

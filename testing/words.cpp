@@ -1,0 +1,17 @@
+#include "testing/words.hpp"
+
+namespace binora {
+
+std::string bit_string(Word128 word, int bits) {
+    std::string text(static_cast<std::size_t>(bits), '0');
+    write_bit_string(word, bits, text.data());
+    return text;
+}
+
+std::string hex_string(Word128 word, int bits) {
+    std::string text(static_cast<std::size_t>(bits / 4), '0');
+    write_hex_string(word, bits, text.data());
+    return text;
+}
+
+} // namespace binora
