@@ -9,7 +9,7 @@ std::string bit_string(Word128 word, int bits) {
 }
 
 std::string hex_string(Word128 word, int bits) {
-    std::string text(static_cast<std::size_t>(bits / 4), '0');
+    std::string text(static_cast<std::size_t>(hex_digits(bits)), '0');
     write_hex_string(word, bits, text.data());
     return text;
 }

@@ -107,7 +107,7 @@ void write_hex_string(Word128 word, int bits, char* out) {
     }();
     const auto low = static_cast<std::uint64_t>(word);
     const auto high = static_cast<std::uint64_t>(word >> 64);
-    char* digit = out + bits / 4;
+    char* digit = out + hex_digits(bits);
     for (int at = 0; at < bits; at += 8) {
         const std::uint64_t part = at < 64 ? low >> at : high >> (at - 64);
         digit -= 2;

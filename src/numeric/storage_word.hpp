@@ -28,8 +28,14 @@ void write_bit_string(Word128 word, int bits, char* out);
 // validate first. Digits beyond 128 shift the oldest ones out.
 Word128 word_from_bit_string(std::string_view text);
 
-// The low `bits` bits in upper-case hexadecimal, bits / 4 digits written at `out` (8, 16 or
-// 32 digits for 32, 64, 128 bits).
+// The number of hexadecimal digits of a word of `bits` bits: two for each byte it takes (8,
+// 16 or 32 for 32, 64, 128 bits; 2 for a word of 6 bits).
+constexpr int hex_digits(int bits) {
+    return (bits + 7) / 8 * 2;
+}
+
+// The low bytes that hold `bits` bits, in upper-case hexadecimal: hex_digits(bits) digits
+// written at `out`.
 void write_hex_string(Word128 word, int bits, char* out);
 
 } // namespace binora

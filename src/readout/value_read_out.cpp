@@ -25,7 +25,8 @@ void read_out_value(const FormatTraits& format, Word128 word, Language lang, Val
     }
     if (asked(PART_HEX)) {
         write_hex_string(word, format.storage_bits, out.hex_storage);
-        out.hex = std::string_view(out.hex_storage, storage_bits / 4);
+        out.hex = std::string_view(out.hex_storage,
+                                   static_cast<std::size_t>(hex_digits(format.storage_bits)));
     }
     out.flags = class_of_word(format, word);
     if (asked(PART_CLASS)) out.class_text = class_text(out.flags, format, lang, out.class_storage);
