@@ -2,6 +2,8 @@
 
 #include "state/comun.hpp"
 
+#include <utility>
+
 namespace binora {
 
 namespace {
@@ -11,6 +13,17 @@ ValueReadOut& the_read_out() {
     static ValueReadOut read_out;
     return read_out;
 }
+
+// COMUN's class flags beside the read-out's.
+constexpr std::pair<bool Comun::*, bool ClassFlags::*> CLASS_FLAGS[] = {
+    {&Comun::IS_ZERO, &ClassFlags::is_zero},
+    {&Comun::IS_SUBNORMAL, &ClassFlags::is_subnormal},
+    {&Comun::IS_INFINITY, &ClassFlags::is_infinity},
+    {&Comun::IS_NAN, &ClassFlags::is_nan},
+    {&Comun::IS_FINITE, &ClassFlags::is_finite},
+    {&Comun::IS_EXP_MAX, &ClassFlags::is_exp_max},
+    {&Comun::IS_EXP_MIN, &ClassFlags::is_exp_min},
+};
 
 } // namespace
 
@@ -26,24 +39,14 @@ const ValueReadOut& window_read_out() {
 
 ClassFlags shared_class_flags() {
     ClassFlags flags;
-    flags.is_zero = COMUN.IS_ZERO;
-    flags.is_subnormal = COMUN.IS_SUBNORMAL;
-    flags.is_infinity = COMUN.IS_INFINITY;
-    flags.is_nan = COMUN.IS_NAN;
-    flags.is_finite = COMUN.IS_FINITE;
-    flags.is_exp_max = COMUN.IS_EXP_MAX;
-    flags.is_exp_min = COMUN.IS_EXP_MIN;
+    for (const auto& [shared, flag] : CLASS_FLAGS)
+        flags.*flag = COMUN.*shared;
     return flags;
 }
 
 void keep_class_flags(const ClassFlags& flags) {
-    COMUN.IS_ZERO = flags.is_zero;
-    COMUN.IS_SUBNORMAL = flags.is_subnormal;
-    COMUN.IS_INFINITY = flags.is_infinity;
-    COMUN.IS_NAN = flags.is_nan;
-    COMUN.IS_FINITE = flags.is_finite;
-    COMUN.IS_EXP_MAX = flags.is_exp_max;
-    COMUN.IS_EXP_MIN = flags.is_exp_min;
+    for (const auto& [shared, flag] : CLASS_FLAGS)
+        COMUN.*shared = flags.*flag;
 }
 
 } // namespace binora
