@@ -277,14 +277,14 @@ class Session {
         if (id == b::IDC_ZEROS || id == b::IDC_ONES || id == b::IDC_FLIP) check_read_outs_reset(id);
     }
 
-    // The digits that stand in the edits `parts` (binary128's significand: both parts, the
-    // 48-bit one first), blanks left out: a short field has fewer.
-    static std::string edits_digits(std::span<const b::BitField> parts) {
-        std::string digits;
+    // The field that stands in the edits `parts`: each edit's digits (blanks left out, so a
+    // short edit has fewer) as an integer, binary128's 48-bit part above its 64-bit part.
+    static mpz_class edits_field(std::span<const b::BitField> parts) {
+        mpz_class field = 0;
         for (const b::BitField& part : parts)
-            for (char c : b::read_bit_field(main(), part))
-                if (c != ' ') digits += c;
-        return digits;
+            field = (field << static_cast<mp_bitcnt_t>(part.bits)) +
+                    b::fuzz::integer_of_bits(b::read_bit_field(main(), part));
+        return field;
     }
 
     // Row 1 from X's bits and the exponent edit, apart from the core: E is the edit's
@@ -294,8 +294,7 @@ class Session {
         const auto width = static_cast<std::size_t>(f.exponent_bits);
         const std::string exponent = bits.substr(1, width);
         const bool zeros = exponent.find('1') == std::string::npos;
-        const long field =
-            b::fuzz::integer_of_bits(edits_digits({&b::controls_of(f).exponent(), 1})).get_si();
+        const long field = edits_field({&b::controls_of(f).exponent(), 1}).get_si();
         const long e = zeros ? 1 - f.bias : field - f.bias;
         const std::string head = exponent.substr(0, width - 1);
         const char* mark = head.find('1') == std::string::npos   ? " (Emin)"
@@ -309,15 +308,14 @@ class Session {
     }
 
     // Row 2 from X's bits and the significand edits, apart from the core: the edits' field
-    // over 2^(its width), plus the hidden 1 for a normal X, correctly rounded in the
+    // over 2^(the field's width), plus the hidden 1 for a normal X, correctly rounded in the
     // significand form of the format.
     static void check_significand_row(const b::FormatTraits& f, const std::string& bits) {
         const std::string exponent = bits.substr(1, static_cast<std::size_t>(f.exponent_bits));
         const bool hidden =
             exponent.find('1') != std::string::npos && exponent.find('0') != std::string::npos;
-        const mpq_class fraction =
-            mpq_class(b::fuzz::integer_of_bits(edits_digits(b::controls_of(f).significand()))) *
-            b::fuzz::power_of(2, -f.significand_bits);
+        const mpq_class fraction = mpq_class(edits_field(b::controls_of(f).significand())) *
+                                   b::fuzz::power_of(2, -f.significand_bits);
         const mpq_class significand = hidden ? mpq_class(fraction + 1) : fraction;
         const char* caption =
             b::COMUN.LANG == b::Language::english ? "     Significand" : "     Semnificand";
