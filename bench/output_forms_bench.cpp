@@ -2,7 +2,6 @@
 // signed canonical value, and the exact decimal expansion.
 
 #include "numeric/decimal_reader.hpp"
-#include "numeric/exact_decimal.hpp"
 #include "numeric/number_format.hpp"
 #include "testing/words.hpp"
 

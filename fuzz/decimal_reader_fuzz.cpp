@@ -6,7 +6,6 @@
 
 #include "fuzz_check.hpp"
 #include "numeric/decimal_reader.hpp"
-#include "numeric/exact_decimal.hpp"
 #include "numeric/storage_word.hpp"
 #include "testing/words.hpp"
 

@@ -14,4 +14,10 @@ std::string hex_string(Word128 word, int bits) {
     return text;
 }
 
+std::string exact_decimal(bool negative, Word128 significand, int exponent2) {
+    std::string text;
+    write_exact_decimal(text, negative, significand, exponent2);
+    return text;
+}
+
 } // namespace binora

@@ -1,6 +1,5 @@
 #include "numeric/exact_decimal.hpp"
 
-#include "numeric/float_traits.hpp"
 #include "numeric/format_word.hpp"
 
 #include <gmpxx.h>
@@ -256,39 +255,6 @@ void write_exact_decimal(std::string& text, const FormatTraits& format, Word128 
     }
     const WordSignificand number = significand_of(format, word);
     write_exact_decimal(text, negative, number.significand, number.exponent2);
-}
-
-void write_exact_decimal(std::string& text, float value) {
-    write_exact_decimal(text, FloatTraits<float>::format, FloatTraits<float>::word(value));
-}
-void write_exact_decimal(std::string& text, double value) {
-    write_exact_decimal(text, FloatTraits<double>::format, FloatTraits<double>::word(value));
-}
-void write_exact_decimal(std::string& text, __float128 value) {
-    write_exact_decimal(text, FloatTraits<__float128>::format,
-                        FloatTraits<__float128>::word(value));
-}
-
-std::string exact_decimal(bool negative, Word128 significand, int exponent2) {
-    std::string text;
-    write_exact_decimal(text, negative, significand, exponent2);
-    return text;
-}
-
-std::string exact_decimal(float value) {
-    std::string text;
-    write_exact_decimal(text, value);
-    return text;
-}
-std::string exact_decimal(double value) {
-    std::string text;
-    write_exact_decimal(text, value);
-    return text;
-}
-std::string exact_decimal(__float128 value) {
-    std::string text;
-    write_exact_decimal(text, value);
-    return text;
 }
 
 } // namespace binora

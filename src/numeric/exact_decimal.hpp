@@ -13,21 +13,12 @@
 
 namespace binora {
 
-// significand * 2^exponent2, with a "-" in front when `negative` (also for zero).
-std::string exact_decimal(bool negative, Word128 significand, int exponent2);
-
-// The value of a number; "-0" for negative zero. Infinities give "Infinity" and
-// "-Infinity", NaNs "NaN".
-std::string exact_decimal(float value);
-std::string exact_decimal(double value);
-std::string exact_decimal(__float128 value);
-
-// The same texts written into `text`, which keeps its storage.
+// significand * 2^exponent2 into `text` (which keeps its storage), with a "-" in front when
+// `negative` (also for zero).
 void write_exact_decimal(std::string& text, bool negative, Word128 significand, int exponent2);
-// The value stored in `word` by any format of the table.
+
+// The value stored in `word` by any format of the table; "-0" for negative zero, "Infinity"
+// and "-Infinity" for the infinities, "NaN" for a NaN.
 void write_exact_decimal(std::string& text, const FormatTraits& format, Word128 word);
-void write_exact_decimal(std::string& text, float value);
-void write_exact_decimal(std::string& text, double value);
-void write_exact_decimal(std::string& text, __float128 value);
 
 } // namespace binora

@@ -111,19 +111,4 @@ std::string_view format_number(__float128 value, const NumberForm& form, NumberT
                                               signbitq(value) != 0, form, text);
 }
 
-std::string format_number(float value, const NumberForm& form) {
-    NumberText text;
-    return std::string(format_number(value, form, text));
-}
-
-std::string format_number(double value, const NumberForm& form) {
-    NumberText text;
-    return std::string(format_number(value, form, text));
-}
-
-std::string format_number(__float128 value, const NumberForm& form) {
-    NumberText text;
-    return std::string(format_number(value, form, text));
-}
-
 } // namespace binora

@@ -49,9 +49,4 @@ std::string_view format_number(float value, const NumberForm& form, NumberText& 
 std::string_view format_number(double value, const NumberForm& form, NumberText& text);
 std::string_view format_number(__float128 value, const NumberForm& form, NumberText& text);
 
-// The same text as a string.
-std::string format_number(float value, const NumberForm& form);
-std::string format_number(double value, const NumberForm& form);
-std::string format_number(__float128 value, const NumberForm& form);
-
 } // namespace binora

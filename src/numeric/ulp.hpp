@@ -19,11 +19,4 @@ template <typename Real> Real ulp_of_word(const FormatTraits& format, Word128 wo
     return FloatTraits<Real>::ldexp(1, significand_of(format, word).exponent2);
 }
 
-// ULP of x for float, double or __float128; an infinity gives +infinity and a NaN a NaN.
-template <typename Real> Real ulp(Real x) {
-    using T = FloatTraits<Real>;
-    if (!T::is_finite(x)) return T::magnitude(x);
-    return ulp_of_word<Real>(T::format, T::word(x));
-}
-
 } // namespace binora

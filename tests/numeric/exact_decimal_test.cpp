@@ -1,7 +1,6 @@
-#include "numeric/exact_decimal.hpp"
+#include "testing/words.hpp"
 
 #include "numeric/decimal_reader.hpp"
-#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

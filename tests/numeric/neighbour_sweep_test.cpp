@@ -2,8 +2,6 @@
 // 10,000 random finite words per kind (fixed seed) and the boundary words of each kind.
 
 #include "numeric/float_traits.hpp"
-#include "numeric/next_up_down.hpp"
-#include "numeric/ulp.hpp"
 #include "test_words.hpp"
 #include "testing/words.hpp"
 
