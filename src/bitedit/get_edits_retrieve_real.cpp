@@ -33,8 +33,9 @@ Word128 word_of_edits(DIALOG_RECORD& dialog, const FormatControls& controls) {
 } // namespace
 
 // X is the word stored unchanged, and the class and the canonical value are the read-out
-// core's for it: the class flags, the class text and the list all describe the X that was
-// stored (with a short field, not the bits as they stand in the edits).
+// core's for it: the class flags and the class text describe the X that was stored, and the
+// list is enabled when it is finite. Rows 1 and 2 of the list read the fields as they stand
+// in the edits, so with a short field they show other bits than X's (sub_list.hpp).
 void GETEDITSANDRETRIEVEREAL(DIALOG_RECORD& dialog, int /*id*/, int /*event*/) {
     const FormatTraits& format = current_format();
     const Word128 word = word_of_edits(dialog, controls_of(format));

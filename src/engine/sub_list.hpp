@@ -13,13 +13,14 @@ namespace binora {
 void SUB_LIST(DIALOG_RECORD& dialog, int id, int event);
 
 // Row 1: the representation exponent E of the exponent field now in the exponent edit of the
-// current kind: stored exponent - bias, or Emin for a zero or a subnormal number (by COMUN's
-// class flags); the caption ends in " (Emin)", " (Emax)" or " (E)".
+// current kind: the field - bias, or Emin for a zero or a subnormal number (by COMUN's class
+// flags, those of X when last rebuilt); the caption ends in " (Emin)", " (Emax)" or " (E)".
+// The field is the edit's, not X's: a short field shows other bits than X's.
 void SUB_EXPONENT(DIALOG_RECORD& dialog);
 
-// Row 2: the significand of the bits now in the significand edit(s) of the current kind:
-// 1.b1b2... for a normal number, 0.b1b2... for a subnormal number, 0 for a zero (by COMUN's
-// class flags); the caption "     Significand".
+// Row 2: the significand of the bits now in the significand edit(s) of the current kind,
+// each edit's digits at its place: 1.b1b2... for a normal number, 0.b1b2... for a subnormal
+// number, 0 for a zero (by COMUN's class flags); the caption "     Significand".
 void SUB_FRACTION(DIALOG_RECORD& dialog);
 
 // Row 3: ULP(X) of the current kind; the caption "        ULP(X)".
