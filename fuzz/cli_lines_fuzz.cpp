@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.kind = &kinds[data[0] % kinds.size()];
     std::size_t choice = data[0] / kinds.size();
     options.format = static_cast<OutputFormat>(choice % 3);
-    options.lang = (choice / 3) % 2 == 0 ? 2 : 1;
+    options.lang = (choice / 3) % 2 == 0 ? binora::Language::english : binora::Language::romanian;
     if ((choice / 6) % 2 != 0) { // every column, the error columns too
         options.columns.clear();
         for (std::size_t c = 0; c < COLUMN_COUNT; ++c)
