@@ -11,7 +11,6 @@
 #include "dialog/dialog_operations.hpp"
 #include "engine/bits_from_value.hpp"
 #include "engine/output_value.hpp"
-#include "model/fixed_text.hpp"
 #include "resources/resource.hpp"
 #include "state/comun.hpp"
 
@@ -22,15 +21,13 @@ namespace binora {
 
 namespace {
 
-constexpr std::size_t SHORTEST_READ_TEXT = 3;
-
 void clear_neighbour_read_out(DIALOG_RECORD& dialog) {
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, "");
     DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, "");
 }
 
-// A keystroke or paste in the value edit: the read-outs of the old value are stale; a text
-// of three or more characters is read.
+// A keystroke or paste in the value edit: the read-outs of the old value are stale; the text
+// is read (the reader reads nothing shorter than three characters).
 void value_changed(DIALOG_RECORD& dialog) {
     clear_neighbour_read_out(dialog);
     DIALOG_SET_TEXT(dialog, IDC_DATATYPE, "");
@@ -42,7 +39,6 @@ void value_changed(DIALOG_RECORD& dialog) {
     DIALOG_GET_INT(dialog, IDC_VALUE_X, length, PROP_TEXT_LENGTH);
     DIALOG_GET_TEXT(dialog, IDC_VALUE_X, COMUN.VALUE_CHAR,
                     std::max(VALUE_CHAR_LENGTH, static_cast<std::size_t>(length)));
-    if (trim_right(COMUN.VALUE_CHAR).size() < SHORTEST_READ_TEXT) return;
     BITSFROMVALUE(dialog);
 }
 

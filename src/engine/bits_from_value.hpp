@@ -5,7 +5,8 @@
 namespace binora {
 
 // Reads the text typed in COMUN.VALUE_CHAR with the read-out core's reader (read_typed_value,
-// readout/typed_value.hpp) for the current kind and shows the word's sign, exponent and
+// readout/typed_value.hpp) for the current kind; a text of fewer than three characters
+// without its trailing blanks changes nothing. Otherwise shows the word's sign, exponent and
 // significand fields in the bit edits of that kind. A number read becomes X; an infinity or
 // NaN spelling fills its pattern and leaves X as it was (X is rebuilt from the edits when a
 // bit edit is next entered). A text that is no number or that overflows the kind gives the
