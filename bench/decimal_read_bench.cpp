@@ -1,6 +1,7 @@
 // The decimal reader of each kind on a mix of everyday, long, tiny and huge texts.
 
 #include "numeric/decimal_reader.hpp"
+#include "testing/words.hpp"
 
 #include <benchmark/benchmark.h>
 

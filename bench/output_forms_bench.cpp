@@ -2,8 +2,8 @@
 // signed canonical value, and the exact decimal expansion.
 
 #include "numeric/decimal_reader.hpp"
-#include "numeric/exact_decimal.hpp"
 #include "numeric/number_format.hpp"
+#include "testing/words.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -39,9 +39,10 @@ enum class Form { significand, kind, kind_signed };
 
 template <typename Real, Form F> void output_form(benchmark::State& state) {
     const int kind = kind_of<Real>();
-    const binora::NumberForm form = F == Form::significand
-                                        ? binora::significand_form(kind)
-                                        : binora::kind_form(kind, F == Form::kind_signed);
+    const binora::NumberForm form =
+        F == Form::significand
+            ? binora::find_format(kind)->significand_form
+            : binora::kind_form(*binora::find_format(kind), F == Form::kind_signed);
     const auto values = sample_values<Real>();
     std::size_t i = 0;
     for (auto _ : state) {

@@ -3,10 +3,10 @@
 // value as binora-cli reads it (the typed text, then every read-out of the read-out core).
 
 #include "cli/value_reader.hpp"
-#include "dialog/user_input.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
-#include "startup/windowless_program.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
+#include "testing/windowless_program.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 4> TEXTS = {"0.1", "-2.5", "6.02214076e23
 
 void value_edit_change(benchmark::State& state, int kind_radio) {
     std::ostringstream errors;
-    binora::WindowlessProgram program(binora::LANG_ENGLISH, errors);
+    binora::WindowlessProgram program(binora::Language::english, errors);
     binora::DIALOG_RECORD& dialog = program.main_dialog();
     binora::user_click(dialog, kind_radio);
     std::size_t i = 0;
@@ -35,8 +35,8 @@ void value_edit_change(benchmark::State& state, int kind_radio) {
 
 void cli_value(benchmark::State& state, std::size_t kind) {
     const std::vector<binora::cli::Column> columns = binora::cli::default_columns();
-    binora::cli::ValueReader reader(binora::cli::cli_kinds()[kind], binora::LANG_ENGLISH, columns,
-                                    [](std::string_view) {});
+    binora::cli::ValueReader reader(binora::cli::cli_kinds()[kind], binora::Language::english,
+                                    columns, [](std::string_view) {});
     binora::cli::ReadOut read_out;
     std::size_t i = 0;
     for (auto _ : state) {

@@ -12,11 +12,11 @@
 #include "dialog/qt/dialog_widget.hpp"
 #include "dialog/qt/qt_dialog_window.hpp"
 #include "dialog/qt/qt_window_system.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
 #include "shell/binora_globals.hpp"
 #include "startup/start_up.hpp"
+#include "state/comun.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>

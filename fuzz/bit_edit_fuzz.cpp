@@ -11,15 +11,15 @@
 
 #include "bitedit/bit_fields.hpp"
 #include "current/current_x.hpp"
-#include "dialog/user_input.hpp"
 #include "fuzz_check.hpp"
-#include "model/comun.hpp"
 #include "model/format_traits.hpp"
 #include "null_stream.hpp"
 #include "numeric/storage_word.hpp"
 #include "resources/resource.hpp"
-#include "startup/shown_text.hpp"
-#include "startup/windowless_program.hpp"
+#include "state/comun.hpp"
+#include "testing/shown_text.hpp"
+#include "testing/user_input.hpp"
+#include "testing/windowless_program.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -36,13 +36,13 @@ constexpr std::size_t LONGEST_READ_OUT = 64;
 
 void check_edits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
     std::string joined;
-    for (const auto& field : binora::controls_of(format.kind).fields()) {
+    for (const auto& field : binora::controls_of(format).fields()) {
         const std::string text = binora::shown_text(dialog, field.edit);
         check(text.size() <= static_cast<std::size_t>(field.bits), "no bit in excess stays");
         check(text.find_first_not_of("01 ") == std::string::npos, "only 0, 1 and blank stay");
         joined += binora::read_bit_field(dialog, field);
     }
-    check(binora::word_of_x(format.kind) == binora::word_from_bit_string(joined),
+    check(binora::word_of_x(format) == binora::word_from_bit_string(joined),
           "X is the pattern of the bit edits");
 }
 
@@ -51,15 +51,16 @@ void check_edits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& form
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const int kinds[] = {4, 8, 16};
-    const binora::FormatTraits& format = binora::format_of(kinds[data[0] % 3]);
-    const int lang = (data[0] & 0x80) != 0 ? binora::LANG_ROMANIAN : binora::LANG_ENGLISH;
-    const auto fields = binora::controls_of(format.kind).fields();
+    const binora::FormatTraits& format = *binora::find_format(kinds[data[0] % 3]);
+    const binora::Language lang =
+        (data[0] & 0x80) != 0 ? binora::Language::romanian : binora::Language::english;
+    const auto fields = binora::controls_of(format).fields();
 
     binora::fuzz::NullStream messages;
     binora::WindowlessProgram program(lang, messages);
     check(program.started(), "the program starts");
     auto& dialog = program.main_dialog();
-    binora::user_click(dialog, binora::controls_of(format.kind).kind_radio);
+    binora::user_click(dialog, binora::controls_of(format).kind_radio);
 
     std::size_t at = 1;
     while (at + 2 <= size) {
@@ -88,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check_edits(dialog, format);
     }
 
-    binora::user_focus(dialog, binora::controls_of(format.kind).sign().edit);
+    binora::user_focus(dialog, binora::controls_of(format).sign().edit);
     check_edits(dialog, format);
     for (int row = 1; row <= 6; ++row) {
         if (!binora::user_select_row(dialog, binora::IDC_PARAM_LIST, row)) return 0;

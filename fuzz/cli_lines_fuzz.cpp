@@ -148,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.kind = &kinds[data[0] % kinds.size()];
     std::size_t choice = data[0] / kinds.size();
     options.format = static_cast<OutputFormat>(choice % 3);
-    options.lang = (choice / 3) % 2 == 0 ? 2 : 1;
+    options.lang = (choice / 3) % 2 == 0 ? binora::Language::english : binora::Language::romanian;
     if (data[1] != 0) {
         options.operation = static_cast<binora::Operation>((data[1] - 1) % 8);
         if ((data[1] & 0x80) != 0)

@@ -6,8 +6,8 @@
 
 #include "fuzz_check.hpp"
 #include "numeric/decimal_reader.hpp"
-#include "numeric/exact_decimal.hpp"
 #include "numeric/storage_word.hpp"
+#include "testing/words.hpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -8,11 +8,11 @@
 //   blanks, never more characters than its field;
 // - while X is the value rebuilt from the bit edits (from entering or editing a bit edit
 //   until the value, the kind or the bits change otherwise): its storage word is the edits'
-//   bits, the value edit shows X in its canonical form (binary64's reads back as X), the
-//   class text is the class of those bits in the current language, and the parameter list
-//   is enabled exactly when X is finite; the class text and the value edit are the read-out
-//   core's texts for X's word, and so is every parameter row selected (E and the significand
-//   of the bits standing in the edits, the neighbours in the Binary box's layout);
+//   bits, the value edit shows X correctly rounded in its canonical form, the class text is
+//   the class of those bits in the current language, and the parameter list is enabled
+//   exactly when X is finite; rows 1 and 2 show E and the significand of the fields standing
+//   in the edits, computed from the bits with exact rationals, and every other row selected
+//   shows the read-out core's text for X's word (the neighbours in the Binary box's layout);
 // - after 0's, 1's or 0 <--> 1 the class, the neighbour and the cursor read-outs are empty
 //   and the Binary box unchecked (0's and 1's also show X as "0");
 // - the file dialog asks to create exactly a file that does not exist yet; a save confirms
@@ -35,6 +35,7 @@
 // caret byte a position in the edit's text (mod its length + 1). Missing operands read 0.
 
 #include "action_bytes.hpp"
+#include "bitedit/bit_fields.hpp"
 #include "bitedit/format_controls.hpp"
 #include "current/current_x.hpp"
 #include "dialog/dialog_events.hpp"
@@ -43,18 +44,19 @@
 #include "dialog/dialog_window.hpp"
 #include "dialog/file_chooser.hpp"
 #include "dialog/message_box.hpp"
-#include "dialog/user_input.hpp"
+#include "exact_checks.hpp"
 #include "fuzz_check.hpp"
 #include "main_dialog_checks.hpp"
-#include "model/comun.hpp"
 #include "null_stream.hpp"
 #include "numeric/storage_word.hpp"
 #include "readout/parameter_rows.hpp"
 #include "record_snapshot.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
-#include "startup/shown_text.hpp"
-#include "startup/windowless_program.hpp"
+#include "state/comun.hpp"
+#include "testing/shown_text.hpp"
+#include "testing/user_input.hpp"
+#include "testing/windowless_program.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -126,7 +128,7 @@ class SilentWindowSystem : public b::WindowSystem {
 
 class Session {
   public:
-    Session() : program_(b::LANG_ROMANIAN, messages_) {
+    Session() : program_(b::Language::romanian, messages_) {
         check(program_.started(), "the program starts");
         b::set_window_system(&windows_);
         b::set_message_box_handler([this](const b::MessageBoxRequest& request) {
@@ -177,7 +179,7 @@ class Session {
 
     // The value edit or a bit edit of the current kind, with the caret placed.
     int pick_edit(ActionBytes& input) {
-        const auto fields = b::controls_of(b::COMUN.KIND_REAL).fields();
+        const auto fields = b::controls_of(b::current_format()).fields();
         const std::size_t pick = input.byte() % (fields.size() + 1);
         const int edit = pick == 0 ? b::IDC_VALUE_X : fields[pick - 1].edit;
         const std::size_t length = find_control(main(), edit)->text.size();
@@ -222,7 +224,7 @@ class Session {
             break;
         }
         case 4: {
-            const auto fields = b::controls_of(b::COMUN.KIND_REAL).fields();
+            const auto fields = b::controls_of(b::current_format()).fields();
             const int edit = fields[input.byte() % fields.size()].edit;
             const std::size_t length = find_control(main(), edit)->text.size();
             b::user_set_caret(main(), edit, static_cast<int>(input.byte() % (length + 1)));
@@ -275,42 +277,74 @@ class Session {
         if (id == b::IDC_ZEROS || id == b::IDC_ONES || id == b::IDC_FLIP) check_read_outs_reset(id);
     }
 
-    // The field of the current kind's edits that `part` selects (sign, exponent, significand
-    // parts) read as an unsigned integer, as the parameter rows read them.
-    static b::Word128 edits_field(std::span<const b::BitField> parts) {
-        b::Word128 field = 0;
+    // The field that stands in the edits `parts`: each edit's digits (blanks left out, so a
+    // short edit has fewer) as an integer, binary128's 48-bit part above its 64-bit part.
+    static mpz_class edits_field(std::span<const b::BitField> parts) {
+        mpz_class field = 0;
         for (const b::BitField& part : parts)
-            field = (field << part.bits) | b::word_from_bit_string(b::read_bit_field(main(), part));
+            field = (field << static_cast<mp_bitcnt_t>(part.bits)) +
+                    b::fuzz::integer_of_bits(b::read_bit_field(main(), part));
         return field;
     }
 
-    // Row `row` of the parameter list, just selected while X is rebuilt from the bit edits,
-    // shows the read-out core's text and caption.
+    // Row 1 from X's bits and the exponent edit, apart from the core: E is the edit's
+    // exponent field less the bias, or Emin when X's exponent field is all zeros; the caption
+    // marks X's exponent field 00...0x with Emin, 11...1x with Emax.
+    static void check_exponent_row(const b::FormatTraits& f, const std::string& bits) {
+        const auto width = static_cast<std::size_t>(f.exponent_bits);
+        const std::string exponent = bits.substr(1, width);
+        const bool zeros = exponent.find('1') == std::string::npos;
+        const long field = edits_field({&b::controls_of(f).exponent(), 1}).get_si();
+        const long e = zeros ? 1 - f.bias : field - f.bias;
+        const std::string head = exponent.substr(0, width - 1);
+        const char* mark = head.find('1') == std::string::npos   ? " (Emin)"
+                           : head.find('0') == std::string::npos ? " (Emax)"
+                                                                 : " (E)";
+        const char* words = b::COMUN.LANG == b::Language::english ? "Representation Exponent"
+                                                                  : "Exponentul reprezentarii";
+        check(b::shown_text(main(), b::IDC_NEAREST) == std::to_string(e) &&
+                  b::shown_text(main(), b::IDC_NEAREST_LABEL) == std::string(words) + mark,
+              "row 1 shows E of the exponent edit, Emin for a zero or subnormal X");
+    }
+
+    // Row 2 from X's bits and the significand edits, apart from the core: the edits' field
+    // over 2^(the field's width), plus the hidden 1 for a normal X, correctly rounded in the
+    // significand form of the format.
+    static void check_significand_row(const b::FormatTraits& f, const std::string& bits) {
+        const std::string exponent = bits.substr(1, static_cast<std::size_t>(f.exponent_bits));
+        const bool hidden =
+            exponent.find('1') != std::string::npos && exponent.find('0') != std::string::npos;
+        const mpq_class fraction = mpq_class(edits_field(b::controls_of(f).significand())) *
+                                   b::fuzz::power_of(2, -f.significand_bits);
+        const mpq_class significand = hidden ? mpq_class(fraction + 1) : fraction;
+        const char* caption =
+            b::COMUN.LANG == b::Language::english ? "     Significand" : "     Semnificand";
+        check(b::fuzz::is_rounded_form(b::shown_text(main(), b::IDC_NEAREST), significand, false,
+                                       b::fuzz::significand_form_of_width(f.storage_bits)) &&
+                  b::shown_text(main(), b::IDC_NEAREST_LABEL) == caption,
+              "row 2 shows the significand of the significand edits");
+    }
+
+    // Row `row` of the parameter list, just selected while X is rebuilt from the bit edits:
+    // rows 1 and 2 as computed apart from the core, the others the read-out core's text and
+    // caption.
     void check_row(int row) {
-        const b::FormatTraits& f = b::format_of(b::COMUN.KIND_REAL);
-        const b::FormatControls& controls = b::controls_of(f.kind);
-        const b::Word128 word = b::word_of_x(f.kind);
-        const b::ClassFlags flags = b::class_of_word(f, word);
+        const b::FormatTraits& f = b::current_format();
+        const b::Word128 word = b::word_of_x(f);
+        const std::string bits = b::bit_string(word, f.storage_bits);
+        if (row == 1) return check_exponent_row(f, bits);
+        if (row == 2) return check_significand_row(f, bits);
         bool binary = false;
         b::DIALOG_GET_FLAG(main(), b::IDC_BINARY_XPM, binary, b::PROP_STATE);
-        const int lang = b::COMUN.LANG;
         b::NumberText room;
         b::RowText expected;
         switch (row) {
-        case 1:
-            expected =
-                b::exponent_row(f, edits_field({&controls.exponent(), 1}), flags, lang, room);
-            break;
-        case 2:
-            expected =
-                b::significand_row(f, edits_field(controls.significand()), flags, lang, room);
-            break;
         case 3:
             expected = b::ulp_row(f, word, room);
             break;
         case 4:
         case 5:
-            expected = b::neighbour_row(f, word, row == 4, binary, lang, room);
+            expected = b::neighbour_row(f, word, row == 4, binary, b::COMUN.LANG, room);
             break;
         default:
             expected = b::epsilon_row(f);

@@ -11,15 +11,16 @@
 #include "bitedit/bit_fields.hpp"
 #include "current/current_x.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "fuzz_check.hpp"
-#include "model/comun.hpp"
 #include "model/format_traits.hpp"
 #include "null_stream.hpp"
 #include "numeric/storage_word.hpp"
 #include "resources/resource.hpp"
-#include "startup/shown_text.hpp"
-#include "startup/windowless_program.hpp"
+#include "state/comun.hpp"
+#include "testing/shown_text.hpp"
+#include "testing/user_input.hpp"
+#include "testing/windowless_program.hpp"
+#include "testing/words.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,7 +37,7 @@ constexpr std::size_t LONGEST_BINARY_READ_OUT = 37;
 // The bit edits of the format joined, after checking that each holds its width in bits.
 std::string checked_bits(binora::DIALOG_RECORD& dialog, const binora::FormatTraits& format) {
     std::string bits;
-    for (const auto& field : binora::controls_of(format.kind).fields()) {
+    for (const auto& field : binora::controls_of(format).fields()) {
         const std::string text = binora::shown_text(dialog, field.edit);
         check(text.size() == static_cast<std::size_t>(field.bits), "a bit edit holds its width");
         check(text.find_first_not_of("01") == std::string::npos, "a bit edit holds 0 and 1");
@@ -54,16 +55,17 @@ std::size_t nearest_length(binora::DIALOG_RECORD& dialog) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const int kinds[] = {4, 8, 16};
-    const binora::FormatTraits& format = binora::format_of(kinds[data[0] % 3]);
+    const binora::FormatTraits& format = *binora::find_format(kinds[data[0] % 3]);
     const int typing = (data[0] / 3) % 3;
-    const int lang = (data[0] & 0x80) != 0 ? binora::LANG_ROMANIAN : binora::LANG_ENGLISH;
+    const binora::Language lang =
+        (data[0] & 0x80) != 0 ? binora::Language::romanian : binora::Language::english;
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     binora::fuzz::NullStream messages;
     binora::WindowlessProgram program(lang, messages);
     check(program.started(), "the program starts");
     auto& dialog = program.main_dialog();
-    binora::user_click(dialog, binora::controls_of(format.kind).kind_radio);
+    binora::user_click(dialog, binora::controls_of(format).kind_radio);
     switch (typing) {
     case 0:
         binora::user_replace_text(dialog, binora::IDC_VALUE_X, text);
@@ -77,10 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     checked_bits(dialog, format);
 
-    check(binora::user_focus(dialog, binora::controls_of(format.kind).sign().edit),
+    check(binora::user_focus(dialog, binora::controls_of(format).sign().edit),
           "the sign edit can be entered");
     const std::string bits = checked_bits(dialog, format);
-    check(binora::bit_string(binora::word_of_x(format.kind), format.storage_bits) == bits,
+    check(binora::bit_string(binora::word_of_x(format), format.storage_bits) == bits,
           "X is the pattern of the bit edits");
     const std::string exponent = bits.substr(1, static_cast<std::size_t>(format.exponent_bits));
     bool list_enabled = false;

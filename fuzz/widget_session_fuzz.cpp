@@ -58,13 +58,13 @@
 #include "fuzz_check.hpp"
 #include "main_dialog_checks.hpp"
 #include "modal_answerer.hpp"
-#include "model/comun.hpp"
 #include "paint_hold.hpp"
 #include "record_snapshot.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
 #include "shell/binora_globals.hpp"
 #include "startup/start_up.hpp"
+#include "state/comun.hpp"
 #include "widget_checks.hpp"
 
 #include <QAbstractButton>

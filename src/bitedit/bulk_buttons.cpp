@@ -3,9 +3,10 @@
 #include "bitedit/bit_fields.hpp"
 #include "bitedit/flip_bits.hpp"
 #include "bitedit/flip_bits_current_field.hpp"
+#include "current/current_x.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <string>
 
@@ -38,11 +39,11 @@ void fill_bits_clicked(DIALOG_RECORD& dialog, int id) {
     if (id != IDC_ZEROS && id != IDC_ONES) return;
     const std::string& source = id == IDC_ONES ? COMUN.STR_1 : COMUN.STR_0;
     read_scope(dialog);
+    const FormatControls& controls = controls_of(current_format());
     if (COMUN.ALL_FIELDS) {
-        if (const FormatControls* controls = find_controls(COMUN.KIND_REAL))
-            for (const BitField& field : controls->fields())
-                fill_field(dialog, field, source);
-    } else if (const auto field = bit_field_of_width(COMUN.KIND_REAL, COMUN.FIELD_WIDTH)) {
+        for (const BitField& field : controls.fields())
+            fill_field(dialog, field, source);
+    } else if (const auto field = bit_field_of_width(controls, COMUN.FIELD_WIDTH)) {
         fill_field(dialog, *field, source);
     }
     DIALOG_SET_TEXT(dialog, IDC_VALUE_X, "0");

@@ -79,8 +79,8 @@ void check_field_edit(DIALOG_RECORD& dialog, const BitField& field) {
     }
 }
 
-void check_bit_edit_of_kind(DIALOG_RECORD& dialog, int id, int kind) {
-    for (const BitField& field : controls_of(kind).fields()) {
+void check_bit_edit_of_format(DIALOG_RECORD& dialog, int id, const FormatTraits& format) {
+    for (const BitField& field : controls_of(format).fields()) {
         if (field.edit != id) continue;
         if (field.bits == 1)
             check_sign_edit(dialog, id);
@@ -104,15 +104,15 @@ void CHECK_BITEDIT(std::int32_t n, std::string& bit_char, bool& error) {
 }
 
 void CHECK_BITEDITS_4(DIALOG_RECORD& dialog, int id, int /*event*/) {
-    check_bit_edit_of_kind(dialog, id, 4);
+    check_bit_edit_of_format(dialog, id, FORMATS[0]);
 }
 
 void CHECK_BITEDITS_8(DIALOG_RECORD& dialog, int id, int /*event*/) {
-    check_bit_edit_of_kind(dialog, id, 8);
+    check_bit_edit_of_format(dialog, id, FORMATS[1]);
 }
 
 void CHECK_BITEDITS_16(DIALOG_RECORD& dialog, int id, int /*event*/) {
-    check_bit_edit_of_kind(dialog, id, 16);
+    check_bit_edit_of_format(dialog, id, FORMATS[2]);
 }
 
 } // namespace binora

@@ -2,7 +2,7 @@
 
 #include "bitedit/bit_fields.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
+#include "state/comun.hpp"
 
 namespace binora {
 

@@ -1,8 +1,8 @@
 #include "bitedit/flip_bits.hpp"
 
 #include "bitedit/bit_fields.hpp"
+#include "current/current_x.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 
 #include <algorithm>
 
@@ -17,9 +17,7 @@ void FLIP_BITS(std::int32_t n, std::string_view bit_char, std::string& f_bit) {
 }
 
 void GETEDITANDFLIPBITS(DIALOG_RECORD& dialog, int /*id*/, int /*event*/) {
-    const FormatControls* controls = find_controls(COMUN.KIND_REAL);
-    if (controls == nullptr) return;
-    for (const BitField& field : controls->fields()) {
+    for (const BitField& field : controls_of(current_format()).fields()) {
         std::string flipped;
         FLIP_BITS(field.bits, read_bit_field(dialog, field), flipped);
         DIALOG_SET_TEXT(dialog, field.edit, flipped);

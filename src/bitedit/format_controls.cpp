@@ -1,14 +1,6 @@
 #include "bitedit/format_controls.hpp"
 
-#include <cstdlib>
-
 namespace binora {
-
-const FormatControls& controls_of(int kind) {
-    const FormatControls* controls = find_controls(kind);
-    if (controls == nullptr) std::abort(); // a caller broke its contract: kinds come from radios
-    return *controls;
-}
 
 const FormatControls* controls_of_radio(int id) {
     for (const auto& c : FORMAT_CONTROLS)
@@ -23,10 +15,8 @@ bool is_bit_edit(int id) {
     return false;
 }
 
-std::optional<BitField> bit_field_of_width(int kind, int width) {
-    const FormatControls* controls = find_controls(kind);
-    if (controls == nullptr) return std::nullopt;
-    for (const BitField& field : controls->fields())
+std::optional<BitField> bit_field_of_width(const FormatControls& controls, int width) {
+    for (const BitField& field : controls.fields())
         if (field.bits == width) return field;
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 // significand bits in a 48-bit and a 64-bit edit). Bit editing, the engine and the controller
 // walk this table instead of naming edits per kind.
 
+#include "model/format_traits.hpp"
 #include "resources/resource.hpp"
 
 #include <array>
@@ -33,6 +34,7 @@ struct FormatControls {
     constexpr std::span<const BitField> significand() const { return fields().subspan(2); }
 };
 
+// One row per format of the window, in the order of FORMATS.
 // clang-format off
 inline constexpr std::array<FormatControls, 3> FORMAT_CONTROLS{{
     {4,  IDC_KIND32,  {{{IDC_S32, 1},  {IDC_E32, 8},   {IDC_F32, 23},     {0, 0}}},            3},
@@ -41,15 +43,10 @@ inline constexpr std::array<FormatControls, 3> FORMAT_CONTROLS{{
 }};
 // clang-format on
 
-// The controls of kind 4, 8 or 16; nullptr for any other number.
-constexpr const FormatControls* find_controls(int kind) {
-    for (const auto& c : FORMAT_CONTROLS)
-        if (c.kind == kind) return &c;
-    return nullptr;
+// The controls of one of the window's formats.
+inline const FormatControls& controls_of(const FormatTraits& format) {
+    return FORMAT_CONTROLS[index_of(format)];
 }
-
-// The controls of a kind that is known to be valid (4, 8 or 16).
-const FormatControls& controls_of(int kind);
 
 // The format whose kind radio is `id`; nullptr when `id` is no kind radio.
 const FormatControls* controls_of_radio(int id);
@@ -57,8 +54,8 @@ const FormatControls* controls_of_radio(int id);
 // Whether `id` is a bit edit of any kind.
 bool is_bit_edit(int id);
 
-// The bit edit of kind `kind` whose field is `width` bits wide (within a kind all widths
-// differ); none when the kind is unknown or has no field of that width.
-std::optional<BitField> bit_field_of_width(int kind, int width);
+// The bit edit of the format whose field is `width` bits wide (within a format all widths
+// differ); none when it has no field of that width.
+std::optional<BitField> bit_field_of_width(const FormatControls& controls, int width);
 
 } // namespace binora

@@ -1,7 +1,8 @@
 #include "bitedit/ifield.hpp"
 
 #include "bitedit/format_controls.hpp"
-#include "model/comun.hpp"
+#include "current/current_x.hpp"
+#include "state/comun.hpp"
 
 namespace binora {
 
@@ -10,9 +11,7 @@ namespace {
 int field_width_of(int id) {
     for (const auto& controls : FORMAT_CONTROLS)
         if (id == controls.sign().edit) return 1;
-    const FormatControls* controls = find_controls(COMUN.KIND_REAL);
-    if (controls == nullptr) return 0;
-    for (const BitField& field : controls->fields())
+    for (const BitField& field : controls_of(current_format()).fields())
         if (id == field.edit) return field.bits;
     return 0;
 }

@@ -19,7 +19,8 @@ constexpr CliKind KINDS[] = {
     {"16", NARROW_FORMATS[0]},   {"bf16", NARROW_FORMATS[1]}, {"e5m2", NARROW_FORMATS[2]},
     {"e4m3", NARROW_FORMATS[3]},
 };
-constexpr Choice LANGUAGES[] = {{"en", 2}, {"ro", 1}};
+constexpr Choice LANGUAGES[] = {{"en", static_cast<int>(Language::english)},
+                                {"ro", static_cast<int>(Language::romanian)}};
 constexpr Choice FORMATS[] = {{"text", static_cast<int>(OutputFormat::text)},
                               {"tsv", static_cast<int>(OutputFormat::tsv)},
                               {"json", static_cast<int>(OutputFormat::json)}};
@@ -136,7 +137,7 @@ std::string read_option(std::span<const char* const> arguments, std::size_t& at,
     } else if (name == "--lang") {
         const auto lang = choose(LANGUAGES, *value);
         if (!lang) return "bad language '" + std::string(*value) + "' (en or ro)";
-        options.lang = *lang;
+        options.lang = static_cast<Language>(*lang);
     } else {
         const auto format = choose(FORMATS, *value);
         if (!format) return "bad format '" + std::string(*value) + "' (text, tsv or json)";

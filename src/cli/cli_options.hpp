@@ -16,6 +16,7 @@
 #include "arith/operation.hpp"
 #include "cli/read_out.hpp"
 #include "model/format_traits.hpp"
+#include "model/language.hpp"
 
 #include <optional>
 #include <span>
@@ -41,7 +42,7 @@ std::span<const CliKind> cli_kinds();
 struct CliOptions {
     Action action = Action::read_values;
     const CliKind* kind = &cli_kinds()[1]; // binary64
-    int lang = 2;                          // language index: 1 Romanian, 2 English
+    Language lang = Language::english;
     OutputFormat format = OutputFormat::text;
     // The columns written, in order: read_out.hpp's default_columns unless --columns names
     // others.

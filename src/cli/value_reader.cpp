@@ -15,7 +15,7 @@ constexpr std::size_t SHORTEST_READ_TEXT = 3; // the value edit reads nothing sh
 
 } // namespace
 
-ValueReader::ValueReader(const CliKind& kind, int lang, std::span<const Column> columns,
+ValueReader::ValueReader(const CliKind& kind, Language lang, std::span<const Column> columns,
                          MessageSink messages)
     : kind_(kind), lang_(lang), parts_(read_out_parts(columns)), messages_(std::move(messages)) {
     for (const Column column : columns)

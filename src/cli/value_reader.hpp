@@ -21,9 +21,9 @@ using MessageSink = std::function<void(std::string_view line)>;
 
 class ValueReader {
   public:
-    // Values of `kind`, with the texts of language `lang` (1 Romanian, 2 English); only the
-    // texts of `columns` are computed (the others stay empty).
-    ValueReader(const CliKind& kind, int lang, std::span<const Column> columns,
+    // Values of `kind`, with the texts of language `lang`; only the texts of `columns` are
+    // computed (the others stay empty).
+    ValueReader(const CliKind& kind, Language lang, std::span<const Column> columns,
                 MessageSink messages);
 
     // Fills `out` with the read-out of `input`, whose text must outlive `out`'s use. A text
@@ -38,7 +38,7 @@ class ValueReader {
     bool word_of(std::string_view input, Word128& word);
 
     const CliKind& kind_;
-    int lang_;
+    Language lang_;
     unsigned parts_;     // the read-out parts the columns need (value_read_out.hpp)
     bool error_ = false; // the error columns are asked for
     MessageSink messages_;

@@ -1,11 +1,12 @@
 #include "controller/language_click.hpp"
 
-#include "current/class_state.hpp"
+#include "current/current_x.hpp"
+#include "current/window_read_out.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "resources/resource.hpp"
 #include "shell/titles.hpp"
+#include "state/comun.hpp"
 
 #include <cstddef>
 #include <string>
@@ -38,15 +39,17 @@ void translate_binary64_legend(DIALOG_RECORD& dialog, bool romanian) {
         DIALOG_SET_TEXT(dialog, IDC_F64, english_legend);
 }
 
-// Rewrites the class text in the new language. An empty read-out stays empty: it was cleared
-// because the class flags no longer describe the value shown, so translating them would show
-// the class of a value that is gone (or, right after start-up, of none at all).
+// Rewrites the class text in the new language, asking the core for X's class. An empty
+// read-out stays empty: it was cleared because X changed without a rebuild (or the kind did),
+// so it would show the class of a value that is gone (or, right after start-up, of none at
+// all). While it shows a class, X is the word rebuilt last in the current kind.
 void translate_class_text(DIALOG_RECORD& dialog) {
     std::string shown;
-    DIALOG_GET_TEXT(dialog, IDC_DATATYPE, shown, DATATYPE_LENGTH);
+    DIALOG_GET_TEXT(dialog, IDC_DATATYPE, shown, LEGEND_PROBE_LENGTH);
     if (trim_right(shown).empty()) return;
-    RETRIEVEDATATYPE();
-    DIALOG_SET_TEXT(dialog, IDC_DATATYPE, trim_right(in_language(COMUN.DATATYPE, COMUN.LANG)));
+    const FormatTraits& format = current_format();
+    DIALOG_SET_TEXT(dialog, IDC_DATATYPE,
+                    read_out_for_window(format, word_of_x(format), PART_CLASS).class_text);
 }
 
 // While the significand row of the parameter list is shown, its caption follows the language.
@@ -66,7 +69,7 @@ void translate_significand_caption(DIALOG_RECORD& dialog, bool romanian) {
 void switch_language(DIALOG_RECORD& dialog, int id) {
     if (id != IDC_LANG_RO && id != IDC_LANG_EN) return;
     const bool romanian = id == IDC_LANG_RO;
-    COMUN.LANG = romanian ? LANG_ROMANIAN : LANG_ENGLISH;
+    COMUN.LANG = romanian ? Language::romanian : Language::english;
     COMUN.LANG_RO = romanian;
     SETTITLES(dialog);
     DIALOG_SET_TEXT(dialog, IDC_PARAM_LIST, significand_word(romanian), 2);

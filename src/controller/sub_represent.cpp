@@ -5,17 +5,14 @@
 #include "bitedit/enable_bit_edits.hpp"
 #include "bitedit/format_controls.hpp"
 #include "bitedit/get_edits_retrieve_real.hpp"
-#include "bitedit/set_edits_infinity_nan.hpp"
 #include "bitedit/show_cursor_position.hpp"
 #include "controller/language_click.hpp"
-#include "current/class_state.hpp"
+#include "current/current_x.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "engine/bits_from_value.hpp"
 #include "engine/output_value.hpp"
-#include "model/comun.hpp"
-#include "model/fixed_text.hpp"
-#include "model/format_traits.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -24,16 +21,14 @@ namespace binora {
 
 namespace {
 
-constexpr std::size_t SHORTEST_READ_TEXT = 3;
-
 void clear_neighbour_read_out(DIALOG_RECORD& dialog) {
     DIALOG_SET_TEXT(dialog, IDC_NEAREST, "");
     DIALOG_SET_TEXT(dialog, IDC_NEAREST_LABEL, "");
 }
 
-// A keystroke or paste in the value edit: the read-outs of the old value are stale; a text
-// of three or more characters is read (infinity and NaN spellings fill their patterns).
-void value_changed(DIALOG_RECORD& dialog, int id, int event) {
+// A keystroke or paste in the value edit: the read-outs of the old value are stale; the text
+// is read (the reader reads nothing shorter than three characters).
+void value_changed(DIALOG_RECORD& dialog) {
     clear_neighbour_read_out(dialog);
     DIALOG_SET_TEXT(dialog, IDC_DATATYPE, "");
     DIALOG_SET_FLAG(dialog, IDC_BINARY_XPM, false, PROP_STATE);
@@ -44,12 +39,7 @@ void value_changed(DIALOG_RECORD& dialog, int id, int event) {
     DIALOG_GET_INT(dialog, IDC_VALUE_X, length, PROP_TEXT_LENGTH);
     DIALOG_GET_TEXT(dialog, IDC_VALUE_X, COMUN.VALUE_CHAR,
                     std::max(VALUE_CHAR_LENGTH, static_cast<std::size_t>(length)));
-    if (trim_right(COMUN.VALUE_CHAR).size() < SHORTEST_READ_TEXT) return;
-    ISINFINITY_OR_NAN();
-    if (COMUN.IS_NAN || COMUN.IS_INFINITY)
-        SETEDITSFORINFINITY_NAN(dialog, id, event);
-    else
-        BITSFROMVALUE(dialog);
+    BITSFROMVALUE(dialog);
 }
 
 // A kind radio: the kind's bit edits are enabled and zeroed, the value edit shows "0";
@@ -62,8 +52,7 @@ void kind_clicked(DIALOG_RECORD& dialog, const FormatControls& controls, int eve
         DIALOG_SET_TEXT(dialog, field.edit,
                         sign ? "0" : COMUN.STR_0.substr(0, static_cast<std::size_t>(field.bits)));
     }
-    const FormatTraits& format = format_of(controls.kind);
-    DIALOG_SET_INT(dialog, IDC_VALUE_X, format.value_text_length, PROP_TEXT_LENGTH);
+    DIALOG_SET_INT(dialog, IDC_VALUE_X, current_format().value_text_length, PROP_TEXT_LENGTH);
     DIALOG_SET_TEXT(dialog, IDC_VALUE_X, "0");
     clear_neighbour_read_out(dialog);
     DIALOG_SET_FLAG(dialog, IDC_BINARY_XPM, false, PROP_STATE);
@@ -75,19 +64,10 @@ void kind_clicked(DIALOG_RECORD& dialog, const FormatControls& controls, int eve
 void bit_edit_changed(DIALOG_RECORD& dialog, int id, int event) {
     clear_neighbour_read_out(dialog);
     SHOWCURSORPOSITION_FIELD(dialog, id, event);
-    switch (COMUN.KIND_REAL) {
-    case 4:
-        CHECK_BITEDITS_4(dialog, id, event);
-        break;
-    case 8:
-        CHECK_BITEDITS_8(dialog, id, event);
-        break;
-    case 16:
-        CHECK_BITEDITS_16(dialog, id, event);
-        break;
-    default:
-        break;
-    }
+    // The validation of each format, in the order of the format table.
+    using Check = void (*)(DIALOG_RECORD&, int, int);
+    constexpr Check checks[] = {CHECK_BITEDITS_4, CHECK_BITEDITS_8, CHECK_BITEDITS_16};
+    checks[index_of(current_format())](dialog, id, event);
     GETEDITSANDRETRIEVEREAL(dialog, id, event);
     OUTPUTVALUE(dialog, id, event);
 }
@@ -96,7 +76,7 @@ void bit_edit_changed(DIALOG_RECORD& dialog, int id, int event) {
 
 void SUB_REPRESENT(DIALOG_RECORD& dialog, int id, int event) {
     if (id == IDC_VALUE_X) {
-        value_changed(dialog, id, event);
+        value_changed(dialog);
     } else if (const FormatControls* controls = controls_of_radio(id)) {
         kind_clicked(dialog, *controls, event);
     } else if (is_bit_edit(id)) {

@@ -18,8 +18,9 @@ void read_back_all(DIALOG_RECORD& dialog);
 // Calls `routine` with the dialog marked as running (marks nest) and pushes what it wrote
 // when it returns, if the dialog still has a window.
 void run_routine(DIALOG_RECORD& dialog, const DialogRoutine& routine, int id, int event);
-// Raises `event` of control `id` whether or not the record has a window (user_input uses
-// it on windowless records): checks id and kind, then run_routine.
+// Raises `event` of control `id` whether or not the record has a window (the scripted user
+// input of testing/user_input.hpp uses it on windowless records): checks id and kind, then
+// run_routine.
 void raise_event(DIALOG_RECORD& dialog, int id, int event);
 
 // Ends a modal run, or destroys a modeless window, after reading values back.

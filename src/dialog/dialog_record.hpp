@@ -4,7 +4,7 @@
 // to its (control, event) pairs and, while the dialog is shown, its window. The program
 // reads and writes the record with the DIALOG_* operations (dialog_operations.hpp); the
 // layer keeps the record and the window in step. A record without a window works fully:
-// values stay in it and user actions can be simulated on it (user_input.hpp).
+// values stay in it and user actions can be simulated on it (testing/user_input.hpp).
 
 #include "dialog/control_index.hpp"
 #include "dialog/dialog_template.hpp"

@@ -1,11 +1,14 @@
 #pragma once
 
-// The storage formats Binora shows, as tables of their numbers: the window's three, whose
-// data kind is the storage width in bytes (4 binary32, 8 binary64, 16 binary128), and the
-// narrow formats binora-cli shows beside them. The controls that show a format in the window
-// are the bit-editing layer's (bitedit/format_controls.hpp).
+// The storage formats Binora shows, one row of numbers each: the window's three, whose data
+// kind is the storage width in bytes (4 binary32, 8 binary64, 16 binary128), and the narrow
+// formats binora-cli shows beside them. A row says everything the program needs of its format:
+// the fields, what the all-ones exponent stands for, how its numbers are written and named.
+// What a storage word of a row holds is read in numeric/format_word.hpp; the controls that
+// show a format in the window are the bit-editing layer's (bitedit/format_controls.hpp).
 
 #include <array>
+#include <cstddef>
 
 namespace binora {
 
@@ -13,6 +16,15 @@ namespace binora {
 enum class TopExponent {
     infinity_and_nan, // IEEE 754: an infinity (significand all 0) or a NaN (any other)
     finite_but_nan,   // finite numbers, but for the all-ones significand: the only NaN
+};
+
+// A decimal exponent form with scale factor 1 (numeric/number_format.hpp writes it).
+struct NumberForm {
+    int width;            // w: the text is right-justified in this many characters
+    int digits;           // d: digits after the decimal point
+    char exponent_letter; // 'E' or 'D'
+    int exponent_digits;  // minimum number of exponent digits
+    bool plus_sign;       // "SP": a plus sign before values that are not negative
 };
 
 struct FormatTraits {
@@ -26,18 +38,26 @@ struct FormatTraits {
     int emax;              // bias (for finite_but_nan the all-ones field, bias + 1)
     int precision;         // significand bits including the hidden bit
     int value_text_length; // text length of the value edit while the kind is selected
-    TopExponent top = TopExponent::infinity_and_nan;
-    // Significant digits of a narrow format's decimal forms, as many as it takes for every
-    // value shown to read back as itself; 0 for the window's formats, whose forms are
-    // number_format.hpp's kind forms.
-    int decimal_digits = 0;
+    TopExponent top;
+    // The form of X, ULP and the neighbours ("(1pE)", "(1pD)"; a narrow format writes as many
+    // significant digits as it takes for every value shown to read back as itself), and of
+    // the significand ("(1pE14.7)", ...).
+    NumberForm value_form;
+    NumberForm significand_form;
+    const char* normal_name; // a normal number's class: "Normalized Number: " and this
+    const char* epsilon;     // the parameter list's definition of epsilon
+    // The caption of X- in binary has a comma after "X" where the others have a semicolon.
+    bool comma_below;
 };
 
 // clang-format off
 inline constexpr std::array<FormatTraits, 3> FORMATS{{
-    {4,  "binary32",  32,  8,  23,  127,   -126,   127,   24,  13},
-    {8,  "binary64",  64,  11, 52,  1023,  -1022,  1023,  53,  22},
-    {16, "binary128", 128, 15, 112, 16383, -16382, 16383, 113, 40},
+    {4,  "binary32",  32,  8,  23,  127,   -126,   127,   24,  13, TopExponent::infinity_and_nan,
+     {15, 7, 'E', 2, false},  {14, 7, 'E', 2, false},  "Real(4)",  "Epsilon = ULP(1.0).",  false},
+    {8,  "binary64",  64,  11, 52,  1023,  -1022,  1023,  53,  22, TopExponent::infinity_and_nan,
+     {25, 16, 'D', 2, false}, {22, 15, 'E', 2, false}, "Real(8)",  "Epsilon = ULP(1.D0).", true},
+    {16, "binary128", 128, 15, 112, 16383, -16382, 16383, 113, 40, TopExponent::infinity_and_nan,
+     {42, 33, 'D', 3, false}, {41, 33, 'E', 2, false}, "Real(16)", "Epsilon = ULP(1.Q0).", false},
 }};
 // clang-format on
 
@@ -46,10 +66,14 @@ inline constexpr std::array<FormatTraits, 3> FORMATS{{
 // largest finite number 448). A double holds every value of each exactly.
 // clang-format off
 inline constexpr std::array<FormatTraits, 4> NARROW_FORMATS{{
-    {0, "binary16", 16, 5, 10, 15,  -14,  15,  11, 0, TopExponent::infinity_and_nan, 5},
-    {0, "bfloat16", 16, 8, 7,  127, -126, 127, 8,  0, TopExponent::infinity_and_nan, 4},
-    {0, "E5M2",     8,  5, 2,  15,  -14,  15,  3,  0, TopExponent::infinity_and_nan, 2},
-    {0, "E4M3",     8,  4, 3,  7,   -6,   8,   4,  0, TopExponent::finite_but_nan,   3},
+    {0, "binary16", 16, 5, 10, 15,  -14,  15,  11, 0, TopExponent::infinity_and_nan,
+     {0, 4, 'E', 2, false}, {0, 4, 'E', 2, false}, "binary16", "Epsilon = ULP(1.0).", false},
+    {0, "bfloat16", 16, 8, 7,  127, -126, 127, 8,  0, TopExponent::infinity_and_nan,
+     {0, 3, 'E', 2, false}, {0, 3, 'E', 2, false}, "bfloat16", "Epsilon = ULP(1.0).", false},
+    {0, "E5M2",     8,  5, 2,  15,  -14,  15,  3,  0, TopExponent::infinity_and_nan,
+     {0, 1, 'E', 2, false}, {0, 1, 'E', 2, false}, "E5M2",     "Epsilon = ULP(1.0).", false},
+    {0, "E4M3",     8,  4, 3,  7,   -6,   8,   4,  0, TopExponent::finite_but_nan,
+     {0, 2, 'E', 2, false}, {0, 2, 'E', 2, false}, "E4M3",     "Epsilon = ULP(1.0).", false},
 }};
 // clang-format on
 
@@ -65,13 +89,9 @@ constexpr const FormatTraits* find_format(int kind) {
     return nullptr;
 }
 
-// The traits of a kind that is known to be valid (4, 8 or 16); a caller that breaks this
-// contract (kinds come from the radios) ends the program.
-const FormatTraits& format_of(int kind);
-
-// All three formats, binary32 first.
-constexpr const std::array<FormatTraits, 3>& all_formats() {
-    return FORMATS;
+// The position of one of the window's formats in FORMATS.
+inline std::size_t index_of(const FormatTraits& format) {
+    return static_cast<std::size_t>(&format - FORMATS.data());
 }
 
 } // namespace binora

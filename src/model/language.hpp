@@ -1,21 +1,19 @@
 #pragma once
 
-// The two interface languages, by their index: 1 Romanian (the start-up language), 2 English.
+// The two interface languages. Romanian is the start-up language.
 
 #include <array>
 #include <string>
 
 namespace binora {
 
-constexpr int LANG_ROMANIAN = 1;
-constexpr int LANG_ENGLISH = 2;
+enum class Language { romanian = 1, english = 2 };
 
 // A text in both interface languages: element 0 Romanian, element 1 English.
 using TwoLanguageText = std::array<std::string, 2>;
 
-// The element of `text` for language index `lang` (1 Romanian, 2 English).
-inline const std::string& in_language(const TwoLanguageText& text, int lang) {
-    return text[lang == LANG_ENGLISH ? 1 : 0];
+inline const std::string& in_language(const TwoLanguageText& text, Language lang) {
+    return text[lang == Language::english ? 1 : 0];
 }
 
 } // namespace binora

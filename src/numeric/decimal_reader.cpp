@@ -92,14 +92,4 @@ ReadResult<double> read_narrow(const FormatTraits& format, std::string_view text
     return {ReadStatus::ok, value};
 }
 
-ReadResult<float> read_binary32(std::string_view text) {
-    return read_decimal<float>(text);
-}
-ReadResult<double> read_binary64(std::string_view text) {
-    return read_decimal<double>(text);
-}
-ReadResult<__float128> read_binary128(std::string_view text) {
-    return read_decimal<__float128>(text);
-}
-
 } // namespace binora

@@ -53,8 +53,4 @@ struct DecimalScan {
 };
 DecimalScan scan_decimal(std::string_view text, std::string& buffer);
 
-ReadResult<float> read_binary32(std::string_view text);
-ReadResult<double> read_binary64(std::string_view text);
-ReadResult<__float128> read_binary128(std::string_view text);
-
 } // namespace binora

@@ -1,6 +1,6 @@
 #include "numeric/exact_decimal.hpp"
 
-#include "numeric/float_traits.hpp"
+#include "numeric/format_word.hpp"
 
 #include <gmpxx.h>
 
@@ -218,22 +218,6 @@ void append_scaled_digits(std::string& text, Word128 significand, int exponent2)
         append_digits_with_gmp(text, significand, exponent2);
 }
 
-// The value of a storage word of format `f`, into `text`.
-void write_exact_decimal_of_word(std::string& text, Word128 word, const FormatTraits& f) {
-    const Word128 one = 1;
-    const bool negative = ((word >> (f.storage_bits - 1)) & one) != 0;
-    const auto biased =
-        static_cast<int>((word >> f.significand_bits) & ((one << f.exponent_bits) - 1));
-    const Word128 fraction = word & ((one << f.significand_bits) - 1);
-    if (biased == (1 << f.exponent_bits) - 1) {
-        text.assign(fraction != 0 ? "NaN" : (negative ? "-Infinity" : "Infinity"));
-        return;
-    }
-    const int exponent = std::max(biased, 1) - f.bias - f.significand_bits;
-    const Word128 significand = biased == 0 ? fraction : fraction | (one << f.significand_bits);
-    write_exact_decimal(text, negative, significand, exponent);
-}
-
 } // namespace
 
 void write_exact_decimal(std::string& text, bool negative, Word128 significand, int exponent2) {
@@ -259,38 +243,18 @@ void write_exact_decimal(std::string& text, bool negative, Word128 significand, 
     if (text.back() == '.') text.pop_back();
 }
 
-void write_exact_decimal(std::string& text, float value) {
-    write_exact_decimal_of_word(text, FloatTraits<float>::word(value), FloatTraits<float>::format);
-}
-void write_exact_decimal(std::string& text, double value) {
-    write_exact_decimal_of_word(text, FloatTraits<double>::word(value),
-                                FloatTraits<double>::format);
-}
-void write_exact_decimal(std::string& text, __float128 value) {
-    write_exact_decimal_of_word(text, FloatTraits<__float128>::word(value),
-                                FloatTraits<__float128>::format);
-}
-
-std::string exact_decimal(bool negative, Word128 significand, int exponent2) {
-    std::string text;
-    write_exact_decimal(text, negative, significand, exponent2);
-    return text;
-}
-
-std::string exact_decimal(float value) {
-    std::string text;
-    write_exact_decimal(text, value);
-    return text;
-}
-std::string exact_decimal(double value) {
-    std::string text;
-    write_exact_decimal(text, value);
-    return text;
-}
-std::string exact_decimal(__float128 value) {
-    std::string text;
-    write_exact_decimal(text, value);
-    return text;
+void write_exact_decimal(std::string& text, const FormatTraits& format, Word128 word) {
+    const bool negative = sign_of(format, word);
+    if (is_nan_word(format, word)) {
+        text.assign("NaN");
+        return;
+    }
+    if (is_infinity_word(format, word)) {
+        text.assign(negative ? "-Infinity" : "Infinity");
+        return;
+    }
+    const WordSignificand number = significand_of(format, word);
+    write_exact_decimal(text, negative, number.significand, number.exponent2);
 }
 
 } // namespace binora

@@ -6,25 +6,19 @@
 // such an expansion: 0.1 in binary32 is 0.100000001490116119384765625. The longest
 // (binary128 subnormals) have about 11,500 significant digits.
 
+#include "model/format_traits.hpp"
 #include "numeric/storage_word.hpp"
 
 #include <string>
 
 namespace binora {
 
-// significand * 2^exponent2, with a "-" in front when `negative` (also for zero).
-std::string exact_decimal(bool negative, Word128 significand, int exponent2);
-
-// The value of a number; "-0" for negative zero. Infinities give "Infinity" and
-// "-Infinity", NaNs "NaN".
-std::string exact_decimal(float value);
-std::string exact_decimal(double value);
-std::string exact_decimal(__float128 value);
-
-// The same texts written into `text`, which keeps its storage.
+// significand * 2^exponent2 into `text` (which keeps its storage), with a "-" in front when
+// `negative` (also for zero).
 void write_exact_decimal(std::string& text, bool negative, Word128 significand, int exponent2);
-void write_exact_decimal(std::string& text, float value);
-void write_exact_decimal(std::string& text, double value);
-void write_exact_decimal(std::string& text, __float128 value);
+
+// The value stored in `word` by any format of the table; "-0" for negative zero, "Infinity"
+// and "-Infinity" for the infinities, "NaN" for a NaN.
+void write_exact_decimal(std::string& text, const FormatTraits& format, Word128 word);
 
 } // namespace binora

@@ -24,7 +24,6 @@ template <> struct FloatTraits<float> {
     using Real = float;
     using Word = std::uint32_t;
     static constexpr const FormatTraits& format = FORMATS[0];
-    static constexpr int kind = format.kind;
 
     static Word word(float x) { return word_of(x); }
     static float value(Word w) { return binary32_from_word(w); }
@@ -47,7 +46,6 @@ template <> struct FloatTraits<double> {
     using Real = double;
     using Word = std::uint64_t;
     static constexpr const FormatTraits& format = FORMATS[1];
-    static constexpr int kind = format.kind;
 
     static Word word(double x) { return word_of(x); }
     static double value(Word w) { return binary64_from_word(w); }
@@ -68,7 +66,6 @@ template <> struct FloatTraits<__float128> {
     using Real = __float128;
     using Word = Word128;
     static constexpr const FormatTraits& format = FORMATS[2];
-    static constexpr int kind = format.kind;
 
     static Word word(__float128 x) { return word_of(x); }
     static __float128 value(Word w) { return binary128_from_word(w); }

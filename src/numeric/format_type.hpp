@@ -1,35 +1,34 @@
 #pragma once
 
 // The one dispatch from a format to the C++ type that holds its values: generic code receives
-// the FloatTraits of float, double or __float128 instead of a switch on the kind wherever a
-// value is needed.
+// the type instead of a switch on the format wherever a value is needed. float, double and
+// __float128 hold the window's formats; a double holds every narrow format exactly. A format
+// is a row of the table (model/format_traits.hpp), named by reference.
 
 #include "model/format_traits.hpp"
 #include "numeric/float_traits.hpp"
-
-#include <cstdlib>
+#include "numeric/narrow_format.hpp"
 
 namespace binora {
 
-// Returns `f(traits)` for the FloatTraits of the type of kind 4, 8 or 16. Every instantiation
-// of `f` must return the same type. Any other kind breaks the caller's contract (kinds come
-// from the format table) and ends the program.
-template <typename F> decltype(auto) with_format_type(int kind, F&& f) {
-    switch (kind) {
-    case 4:
-        return f(FloatTraits<float>{});
-    case 8:
-        return f(FloatTraits<double>{});
-    case 16:
-        return f(FloatTraits<__float128>{});
-    default:
-        std::abort();
-    }
+// Returns `f(zero)`, `zero` a 0 of the type that holds the values of `format`. Every
+// instantiation of `f` must return the same type.
+template <typename F> decltype(auto) with_value_type(const FormatTraits& format, F&& f) {
+    if (&format == &FloatTraits<float>::format) return f(0.0F);
+    if (&format == &FloatTraits<__float128>::format) return f(__float128{0});
+    return f(0.0); // binary64, and the narrow formats
 }
 
-// The value stored in `word` (its low storage-width bits) by a format.
-template <typename T> typename T::Real value_of_word(T, Word128 word) {
-    return T::value(static_cast<typename T::Word>(word));
+// Returns `f(x)`, x the number stored in `word` (its low storage-width bits) by `format`, in
+// the type with_value_type names.
+template <typename F>
+decltype(auto) with_value_of_word(const FormatTraits& format, Word128 word, F&& f) {
+    if (&format == &FloatTraits<float>::format)
+        return f(FloatTraits<float>::value(static_cast<std::uint32_t>(word)));
+    if (&format == &FloatTraits<double>::format)
+        return f(FloatTraits<double>::value(static_cast<std::uint64_t>(word)));
+    if (&format == &FloatTraits<__float128>::format) return f(FloatTraits<__float128>::value(word));
+    return f(narrow_value(format, word));
 }
 
 } // namespace binora

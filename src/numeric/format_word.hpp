@@ -3,11 +3,15 @@
 // The fields of a storage word, read the way its format's description says, for every format
 // of the table (model/format_traits.hpp): the window's three and the narrow ones alike. A word
 // here is the low storage-width bits of a Word128; bits above them are ignored on reading and
-// never set on writing. Pure and constexpr. Each function takes the format, or its WordLayout,
-// the masks worked out once, for code that reads many words of one format.
+// never set on writing. Every storage word of every row is read here and nowhere else:
+// its fields, its class, the infinity and NaN words, and the step to the next word. Pure and
+// constexpr. Each function takes the format, or its WordLayout, the masks worked out once, for
+// code that reads many words of one format.
 
 #include "model/format_traits.hpp"
 #include "numeric/storage_word.hpp"
+
+#include <optional>
 
 namespace binora {
 
@@ -178,5 +182,52 @@ static_assert(largest_finite_magnitude(NARROW_FORMATS[0]) == 0x7BFF);
 static_assert(largest_finite_magnitude(NARROW_FORMATS[3]) == 0x7E);
 static_assert(default_nan_word(NARROW_FORMATS[0], true) == 0xFE00);
 static_assert(default_nan_word(NARROW_FORMATS[3], false) == 0x7F);
+
+// The class of a datum.
+struct ClassFlags {
+    bool is_zero = false;      // exponent all 0, significand all 0
+    bool is_subnormal = false; // exponent all 0, significand not all 0
+    bool is_infinity = false;  // an infinity (is_infinity_word)
+    bool is_nan = false;       // a NaN (is_nan_word)
+    bool is_finite = false;    // neither
+    bool is_exp_max = false;   // the largest finite exponent or above: every exponent bit but
+                               // the last is 1 (a format whose all-ones exponent is finite:
+                               // that exponent)
+    bool is_exp_min = false;   // every exponent bit but the last is 0
+};
+
+constexpr ClassFlags class_of_word(const FormatTraits& format, Word128 word) {
+    const unsigned exponent = exponent_field(format, word);
+    const Word128 fraction = fraction_field(format, word);
+    ClassFlags flags;
+    flags.is_zero = exponent == 0 && fraction == 0;
+    flags.is_subnormal = exponent == 0 && fraction != 0;
+    flags.is_infinity = is_infinity_word(format, word);
+    flags.is_nan = is_nan_word(format, word);
+    flags.is_finite = !flags.is_infinity && !flags.is_nan;
+    flags.is_exp_max = format.top == TopExponent::infinity_and_nan
+                           ? (exponent >> 1) == (exponent_field_ones(format) >> 1)
+                           : exponent == exponent_field_ones(format);
+    flags.is_exp_min = (exponent >> 1) == 0;
+    return flags;
+}
+
+// The word of the next number after the word's toward plus infinity (`upward`) or minus
+// infinity: the magnitudes of one sign are ordered like their words, from zero through the
+// subnormal and normal numbers to the largest (and infinity), so one step is the word plus or
+// minus one. Both zeros step to the smallest subnormal number of the direction's sign; an
+// infinity stays where it is in its own direction; a NaN is returned unchanged. None beyond
+// the largest finite number of a format without infinities.
+constexpr std::optional<Word128> next_word(const FormatTraits& format, Word128 word, bool upward) {
+    word &= storage_mask(format);
+    if (is_nan_word(format, word)) return word;
+    if (magnitude_of(format, word) == 0) return upward ? Word128{1} : sign_mask(format) | 1;
+    if (upward == sign_of(format, word)) return word - 1; // toward zero
+    if (is_infinity_word(format, word)) return word;
+    if (format.top != TopExponent::infinity_and_nan &&
+        magnitude_of(format, word) == largest_finite_magnitude(format))
+        return std::nullopt;
+    return word + 1;
+}
 
 } // namespace binora

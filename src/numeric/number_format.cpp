@@ -7,29 +7,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace binora {
 
 namespace {
-
-struct KindForms {
-    int kind;
-    NumberForm significand;
-    NumberForm without_width;
-};
-
-constexpr KindForms kind_forms[] = {
-    {4, {14, 7, 'E', 2, false}, {15, 7, 'E', 2, false}},
-    {8, {22, 15, 'E', 2, false}, {25, 16, 'D', 2, false}},
-    {16, {41, 33, 'E', 2, false}, {42, 33, 'D', 3, false}},
-};
-
-const KindForms& forms_of(int kind) {
-    for (const auto& forms : kind_forms)
-        if (forms.kind == kind) return forms;
-    std::abort(); // a caller broke its contract: kinds are 4, 8 or 16
-}
 
 // Writes "d.ddd...e+x" of a finite, non-negative value, rounded to nearest with `digits`
 // digits after the point, at `first` (room for `digits` + 32 characters) and returns its end.
@@ -114,16 +95,6 @@ std::string_view format_any(Real value, bool is_nan, bool is_infinite, bool nega
 
 } // namespace
 
-NumberForm significand_form(int kind) {
-    return forms_of(kind).significand;
-}
-
-NumberForm kind_form(int kind, bool plus_sign) {
-    NumberForm form = forms_of(kind).without_width;
-    form.plus_sign = plus_sign;
-    return form;
-}
-
 std::string_view format_number(float value, const NumberForm& form, NumberText& text) {
     // Widening to double is exact, so the digits are those of the binary32 value.
     return format_any<float, double>(value, std::isnan(value), std::isinf(value),
@@ -138,21 +109,6 @@ std::string_view format_number(double value, const NumberForm& form, NumberText&
 std::string_view format_number(__float128 value, const NumberForm& form, NumberText& text) {
     return format_any<__float128, __float128>(value, isnanq(value) != 0, isinfq(value) != 0,
                                               signbitq(value) != 0, form, text);
-}
-
-std::string format_number(float value, const NumberForm& form) {
-    NumberText text;
-    return std::string(format_number(value, form, text));
-}
-
-std::string format_number(double value, const NumberForm& form) {
-    NumberText text;
-    return std::string(format_number(value, form, text));
-}
-
-std::string format_number(__float128 value, const NumberForm& form) {
-    NumberText text;
-    return std::string(format_number(value, form, text));
 }
 
 } // namespace binora

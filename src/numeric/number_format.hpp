@@ -12,36 +12,31 @@
 // "NaN" without sign. The text is right-justified in `width` characters; a text longer than
 // `width` is returned whole, never cut.
 //
-// The forms in use, by name:
-//   significand_form(4)  "(1pE14.7)"   w 14, d 7,  E, 2    1.5 -> " 1.5000000E+00"
-//   significand_form(8)  "(1pE22.15)"  w 22, d 15, E, 2
-//   significand_form(16) "(1pE41.33)"  w 41, d 33, E, 2
-//   kind_form(4)         "(1pE)"       w 15, d 7,  E, 2    1.0 -> "  1.0000000E+00"
-//   kind_form(8)         "(1pD)"       w 25, d 16, D, 2    2^-1074 -> "4.9406564584124654D-324"
-//   kind_form(16)        "(1pD)"       w 42, d 33, D, 3
-//   kind_form(k, true)   "(SP,1pE)" for 4, "(SP,1pD)" for 8 and 16: the same with "+".
-// A value is written with the form of its own kind: format_number(X8, kind_form(8)).
+// The forms of each format are in its row of the table (model/format_traits.hpp):
+//   significand_form    binary32 "(1pE14.7)"   w 14, d 7,  E, 2    1.5 -> " 1.5000000E+00"
+//                       binary64 "(1pE22.15)"  w 22, d 15, E, 2
+//                       binary128 "(1pE41.33)" w 41, d 33, E, 2
+//   value_form          binary32 "(1pE)"       w 15, d 7,  E, 2    1.0 -> "  1.0000000E+00"
+//                       binary64 "(1pD)"       w 25, d 16, D, 2    2^-1074 ->
+//                       "4.9406564584124654D-324" binary128 "(1pD)"      w 42, d 33, D, 3
+//   kind_form(f, true)  "(SP,1pE)" for binary32, "(SP,1pD)" for the others: the same with "+".
+// A value is written with the form of its own format: format_number(X8, kind_form(FORMATS[1])).
 // Callers that show the text remove the leading blanks (trim_left of fixed_text.hpp).
+
+#include "model/format_traits.hpp"
 
 #include <string>
 #include <string_view>
 
 namespace binora {
 
-struct NumberForm {
-    int width;            // w: the text is right-justified in this many characters
-    int digits;           // d: digits after the decimal point
-    char exponent_letter; // 'E' or 'D'
-    int exponent_digits;  // minimum number of exponent digits
-    bool plus_sign;       // "SP": a plus sign before values that are not negative
-};
-
-// The significand read-out form of kind 4, 8 or 16.
-NumberForm significand_form(int kind);
-
-// The form without width of kind 4, 8 or 16: "(1pE)" or "(1pD)", and with `plus_sign`
-// "(SP,1pE)" or "(SP,1pD)".
-NumberForm kind_form(int kind, bool plus_sign = false);
+// The value form of a format ("(1pE)", "(1pD)"), and with `plus_sign` "(SP,1pE)" or
+// "(SP,1pD)".
+constexpr NumberForm kind_form(const FormatTraits& format, bool plus_sign = false) {
+    NumberForm form = format.value_form;
+    form.plus_sign = plus_sign;
+    return form;
+}
 
 // Room for the text of every form: width 42 at most, or 33 digits with sign, point and
 // exponent.
@@ -53,10 +48,5 @@ struct NumberText {
 std::string_view format_number(float value, const NumberForm& form, NumberText& text);
 std::string_view format_number(double value, const NumberForm& form, NumberText& text);
 std::string_view format_number(__float128 value, const NumberForm& form, NumberText& text);
-
-// The same text as a string.
-std::string format_number(float value, const NumberForm& form);
-std::string format_number(double value, const NumberForm& form);
-std::string format_number(__float128 value, const NumberForm& form);
 
 } // namespace binora

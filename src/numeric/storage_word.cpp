@@ -62,12 +62,6 @@ void write_bit_string(Word128 word, int bits, char* out) {
         *--digit = static_cast<char>('0' + static_cast<int>(bits_from(at) & 1U));
 }
 
-std::string bit_string(Word128 word, int bits) {
-    std::string text(static_cast<std::size_t>(bits), '0');
-    write_bit_string(word, bits, text.data());
-    return text;
-}
-
 Word128 word_from_bit_string(std::string_view text) {
     // Up to 64 digits at a time in a 64-bit word, then into the 128-bit one. Eight characters
     // that are all "0" or "1" are read at once: their low bits, gathered by one multiplication
@@ -122,27 +116,22 @@ void write_hex_string(Word128 word, int bits, char* out) {
         }
     };
     const auto low = static_cast<std::uint64_t>(word);
-    switch (bits) {
-    case 128:
+    switch (hex_digits(bits)) {
+    case 32:
         sixteen_digits(static_cast<std::uint64_t>(word >> 64), out);
         sixteen_digits(low, out + 16);
         return;
-    case 64:
+    case 16:
         sixteen_digits(low, out);
         return;
-    default: { // the last bits / 4 of sixteen
+    default: { // the last digits of sixteen
         char digits[16];
         sixteen_digits(low, digits);
-        for (int i = 0; i < bits / 4; ++i)
-            out[i] = digits[16 - bits / 4 + i];
+        const int count = hex_digits(bits);
+        for (int i = 0; i < count; ++i)
+            out[i] = digits[16 - count + i];
     }
     }
-}
-
-std::string hex_string(Word128 word, int bits) {
-    std::string text(static_cast<std::size_t>(bits / 4), '0');
-    write_hex_string(word, bits, text.data());
-    return text;
 }
 
 } // namespace binora

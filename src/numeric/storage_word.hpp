@@ -4,7 +4,6 @@
 // Conversions in both directions keep every bit (NaN payloads, signs of zeros, subnormals).
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace binora {
@@ -19,10 +18,8 @@ float binary32_from_word(std::uint32_t word);
 double binary64_from_word(std::uint64_t word);
 __float128 binary128_from_word(Word128 word);
 
-// The low `bits` bits of `word` as "0"/"1" characters, most significant first, with
-// leading zeros (bits = 32, 64 or 128 for a storage word).
-std::string bit_string(Word128 word, int bits);
-// The same `bits` characters written at `out`.
+// The low `bits` bits of `word` as `bits` "0"/"1" characters written at `out`, most
+// significant first, with leading zeros (bits = 32, 64 or 128 for a storage word).
 void write_bit_string(Word128 word, int bits, char* out);
 
 // The binary digits of `text` read as an unsigned integer, blanks ignored (so the digits of
@@ -31,9 +28,14 @@ void write_bit_string(Word128 word, int bits, char* out);
 // validate first. Digits beyond 128 shift the oldest ones out.
 Word128 word_from_bit_string(std::string_view text);
 
-// Upper-case hexadecimal of the low `bits` bits (8, 16 or 32 digits for 32, 64, 128 bits).
-std::string hex_string(Word128 word, int bits);
-// The same bits / 4 digits written at `out`.
+// The number of hexadecimal digits of a word of `bits` bits: two for each byte it takes (8,
+// 16 or 32 for 32, 64, 128 bits; 2 for a word of 6 bits).
+constexpr int hex_digits(int bits) {
+    return (bits + 7) / 8 * 2;
+}
+
+// The low bytes that hold `bits` bits, in upper-case hexadecimal: hex_digits(bits) digits
+// written at `out`.
 void write_hex_string(Word128 word, int bits, char* out);
 
 } // namespace binora

@@ -85,11 +85,17 @@ bool is_storage_word_text(std::string_view text) {
 std::optional<Word128> parse_storage_word(std::string_view text, const FormatTraits& format) {
     if (!is_storage_word_text(text)) return std::nullopt;
     const std::string_view digits = text.substr(PREFIX_LOWER.size());
-    if (digits.size() != static_cast<std::size_t>(format.storage_bits / 4)) return std::nullopt;
+    if (digits.size() != static_cast<std::size_t>(hex_digits(format.storage_bits)))
+        return std::nullopt;
+    // A width that is not whole bytes leaves the top bits of the first digit unused.
+    const auto fits = [&](Word128 word) {
+        return format.storage_bits >= 128 || (word >> format.storage_bits) == 0;
+    };
     if (digits.size() < 8) { // binary16, bfloat16 and the 8-bit formats
         const std::uint64_t bytes = padded_digits(digits);
         if (!all_hex_digits(bytes)) return std::nullopt;
-        return eight_digits_value(bytes);
+        const Word128 word = eight_digits_value(bytes);
+        return fits(word) ? std::optional<Word128>(word) : std::nullopt;
     }
     if (digits.size() == 8) { // binary32
         std::uint64_t bytes = 0;
@@ -108,8 +114,16 @@ std::optional<Word128> parse_storage_word(std::string_view text, const FormatTra
 }
 
 std::string storage_word_error(std::string_view text, const FormatTraits& format) {
-    return std::string(text) + ": a " + format.name + " storage word is 0x and exactly " +
-           std::to_string(format.storage_bits / 4) + " hexadecimal digits";
+    std::string message = std::string(text) + ": a " + format.name +
+                          " storage word is 0x and exactly " +
+                          std::to_string(hex_digits(format.storage_bits)) + " hexadecimal digits";
+    if (format.storage_bits % 8 != 0) {
+        const Word128 largest = (Word128{1} << format.storage_bits) - 1;
+        std::string digits(static_cast<std::size_t>(hex_digits(format.storage_bits)), '0');
+        write_hex_string(largest, format.storage_bits, digits.data());
+        message += ", at most " + digits;
+    }
+    return message;
 }
 
 } // namespace binora

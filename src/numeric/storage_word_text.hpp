@@ -1,7 +1,8 @@
 #pragma once
 
-// Storage words typed as "0x" followed by hexadecimal digits: exactly storage width / 4
-// digits (8, 16 or 32 for binary32, binary64 or binary128, 4 or 2 for the narrow formats).
+// Storage words typed as "0x" followed by hexadecimal digits: exactly two for each byte the
+// word takes (8, 16 or 32 for binary32, binary64 or binary128, 4 or 2 for the narrow
+// formats), at most the largest word of the storage width.
 
 #include "model/format_traits.hpp"
 #include "numeric/storage_word.hpp"
@@ -16,7 +17,8 @@ namespace binora {
 bool is_storage_word_text(std::string_view text);
 
 // The word of `format` written in `text`, or nothing when the digits after "0x" are not
-// exactly storage-width / 4 hexadecimal digits (either case).
+// exactly hex_digits(storage width) hexadecimal digits (either case) or the word needs more
+// bits than the storage width.
 std::optional<Word128> parse_storage_word(std::string_view text, const FormatTraits& format);
 
 // Why `text` is not a storage word of the format, as a one-line message.

@@ -4,8 +4,6 @@
 #include "numeric/conversion_error.hpp"
 #include "numeric/decimal_reader.hpp"
 
-#include <algorithm>
-
 namespace binora {
 
 bool write_conversion_error(const FormatTraits& format, std::string_view typed, Word128 word,
@@ -17,18 +15,14 @@ bool write_conversion_error(const FormatTraits& format, std::string_view typed, 
     const DecimalScan scan = scan_decimal(typed, buffer);
     if (scan.status != ReadStatus::ok) return false;
 
-    const Word128 one = 1;
-    const auto biased =
-        static_cast<int>((word >> format.significand_bits) & ((one << format.exponent_bits) - 1));
-    const Word128 fraction = word & ((one << format.significand_bits) - 1);
+    const WordSignificand number = significand_of(format, word);
     ConversionOperands operands;
     operands.c_text = scan.c_text;
-    operands.negative = ((word >> (format.storage_bits - 1)) & one) != 0;
-    operands.significand = biased == 0 ? fraction : fraction | (one << format.significand_bits);
-    // E, and the weight of the significand's last bit, 2^(E + 1 - P).
-    const int exponent = std::max(biased, 1) - format.bias;
-    operands.exponent2 = exponent - format.significand_bits;
-    operands.ulp_exponent = operands.exponent2;
+    operands.negative = sign_of(format, word);
+    operands.significand = number.significand;
+    // The weight of the significand's last bit is ULP(X), 2^(E + 1 - P).
+    operands.exponent2 = number.exponent2;
+    operands.ulp_exponent = number.exponent2;
     write_conversion_error(operands, error, error_ulps);
     return true;
 }

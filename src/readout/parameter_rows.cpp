@@ -1,16 +1,12 @@
 #include "readout/parameter_rows.hpp"
 
 #include "model/fixed_text.hpp"
-#include "model/language.hpp"
 #include "numeric/format_type.hpp"
-#include "numeric/narrow_format.hpp"
-#include "numeric/next_up_down.hpp"
 #include "numeric/ulp.hpp"
 
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
-#include <optional>
 
 namespace binora {
 
@@ -31,8 +27,9 @@ NumberForm unjustified(NumberForm form) {
     return form;
 }
 
-constexpr std::string_view pick(int lang, std::string_view romanian, std::string_view english) {
-    return lang == LANG_ENGLISH ? english : romanian;
+constexpr std::string_view pick(Language lang, std::string_view romanian,
+                                std::string_view english) {
+    return lang == Language::english ? english : romanian;
 }
 
 // Whether the neighbours in binary show the whole significand: binary32 and the narrow
@@ -41,10 +38,13 @@ bool whole_significand(const FormatTraits& format) {
     return format.storage_bits <= 32;
 }
 
-// The decimal form of a narrow format: as many significant digits as it takes for the value
-// to read back as itself, the exponent letter E and at least two exponent digits.
-NumberForm narrow_form(const FormatTraits& format, bool plus_sign) {
-    return {0, format.decimal_digits - 1, 'E', 2, plus_sign};
+// The number stored in `word` in the format's value form, without blanks.
+std::string_view number_text(const FormatTraits& format, Word128 word, bool plus_sign,
+                             NumberText& room) {
+    return with_value_of_word(format, word, [&](auto x) {
+        return cut_to(format_number(x, unjustified(kind_form(format, plus_sign)), room),
+                      VALUE_LENGTH);
+    });
 }
 
 // The fields of a stored word (all its bits, sign first) separated by "_"; binary64 and
@@ -75,14 +75,13 @@ std::string_view fields_text(Word128 word, const FormatTraits& format, NumberTex
     return {room.chars, static_cast<std::size_t>(at - room.chars)};
 }
 
-std::string_view binary_caption(const FormatTraits& format, bool upward, int lang) {
+std::string_view binary_caption(const FormatTraits& format, bool upward, Language lang) {
     if (whole_significand(format))
         return upward ? "      Nearest > X  (S_Exp_Sig)" : "      Nearest < X  (S_Exp_Sig)";
     if (upward)
         return pick(lang, "Nearest > X; Semnificand: ultimii 16 biti",
                     "Nearest > X; Significand: last 16 bits");
-    // The binary64 caption of X- has a comma after "X" where the others have a semicolon.
-    if (format.kind == 8)
+    if (format.comma_below)
         return pick(lang, "Nearest < X, Semnificand: ultimii 16 biti",
                     "Nearest < X, Significand: last 16 bits");
     return pick(lang, "Nearest < X; Semnificand: ultimii 16 biti",
@@ -92,22 +91,10 @@ std::string_view binary_caption(const FormatTraits& format, bool upward, int lan
 } // namespace
 
 std::string_view canonical_value(const FormatTraits& format, Word128 word, NumberText& room) {
-    if (!has_native_type(format))
-        return format_number(narrow_value(format, word), narrow_form(format, true), room);
-    return with_format_type(format.kind, [&](auto traits) {
-        const auto x = value_of_word(traits, word);
-        return cut_to(format_number(x, unjustified(kind_form(format.kind, true)), room),
-                      VALUE_LENGTH);
-    });
+    return number_text(format, word, true, room);
 }
 
-int representation_exponent(const FormatTraits& format, Word128 exponent_field,
-                            const ClassFlags& flags) {
-    if (flags.is_zero || flags.is_subnormal) return format.emin;
-    return static_cast<int>(exponent_field) - format.bias;
-}
-
-std::string_view representation_exponent_label(const ClassFlags& flags, int lang) {
+std::string_view representation_exponent_label(const ClassFlags& flags, Language lang) {
     if (flags.is_exp_min)
         return pick(lang, "Exponentul reprezentarii (Emin)", "Representation Exponent (Emin)");
     if (flags.is_exp_max)
@@ -116,82 +103,53 @@ std::string_view representation_exponent_label(const ClassFlags& flags, int lang
 }
 
 RowText exponent_row(const FormatTraits& format, Word128 exponent_field, const ClassFlags& flags,
-                     int lang, NumberText& room) {
-    const int exponent = representation_exponent(format, exponent_field, flags);
+                     Language lang, NumberText& room) {
+    const int exponent = flags.is_zero || flags.is_subnormal
+                             ? format.emin
+                             : static_cast<int>(exponent_field) - format.bias;
     const auto end = std::to_chars(room.chars, room.chars + sizeof room.chars, exponent).ptr;
     const std::string_view text(room.chars, static_cast<std::size_t>(end - room.chars));
     return {cut_to(text, EXPONENT_LENGTH), representation_exponent_label(flags, lang)};
 }
 
 RowText significand_row(const FormatTraits& format, Word128 significand_field,
-                        const ClassFlags& flags, int lang, NumberText& room) {
+                        const ClassFlags& flags, Language lang, NumberText& room) {
     const bool hidden = flags.is_finite && !flags.is_subnormal && !flags.is_zero;
-    const std::string_view caption = pick(lang, "     Semnificand", "     Significand");
-    if (!has_native_type(format)) {
-        const double value =
-            significand_value<double>(significand_field, format.significand_bits, hidden);
-        return {format_number(value, narrow_form(format, false), room), caption};
-    }
-    const std::string_view text = with_format_type(format.kind, [&](auto traits) {
-        using Real = typename decltype(traits)::Real;
-        const Real value =
-            significand_value<Real>(significand_field, format.significand_bits, hidden);
-        return format_number(value, unjustified(significand_form(format.kind)), room);
+    const std::string_view text = with_value_type(format, [&](auto zero) {
+        using Real = decltype(zero);
+        // Exact: the field has fewer bits than the type's precision.
+        Real value = FloatTraits<Real>::ldexp(static_cast<Real>(significand_field),
+                                              -format.significand_bits);
+        if (hidden) value += 1;
+        return format_number(value, unjustified(format.significand_form), room);
     });
-    return {cut_to(text, SIGNIFICAND_LENGTH), caption};
-}
-
-std::string_view ulp_number(const FormatTraits& format, Word128 word, NumberText& room) {
-    return with_format_type(format.kind, [&](auto traits) {
-        return cut_to(format_number(ulp(value_of_word(traits, word)), kind_form(format.kind), room),
-                      ULP_LENGTH);
-    });
+    return {cut_to(text, SIGNIFICAND_LENGTH), pick(lang, "     Semnificand", "     Significand")};
 }
 
 RowText ulp_row(const FormatTraits& format, Word128 word, NumberText& room) {
-    constexpr std::string_view caption = "        ULP(X)";
-    if (!has_native_type(format))
-        return {format_number(narrow_ulp(format, word), narrow_form(format, false), room), caption};
-    const std::string_view text = with_format_type(format.kind, [&](auto traits) {
-        return format_number(ulp(value_of_word(traits, word)), unjustified(kind_form(format.kind)),
-                             room);
+    const bool finite = class_of_word(format, word).is_finite;
+    const std::string_view text = with_value_of_word(format, word, [&](auto x) {
+        using Real = decltype(x);
+        // An infinity's ULP is +infinity, a NaN's the NaN.
+        const Real ulp = finite ? ulp_of_word<Real>(format, word) : FloatTraits<Real>::magnitude(x);
+        return format_number(ulp, unjustified(kind_form(format)), room);
     });
-    return {cut_to(text, ULP_LENGTH), caption};
+    return {cut_to(text, ULP_LENGTH), "        ULP(X)"};
 }
 
-RowText neighbour_row(const FormatTraits& format, Word128 word, bool upward, bool binary, int lang,
-                      NumberText& room) {
+RowText neighbour_row(const FormatTraits& format, Word128 word, bool upward, bool binary,
+                      Language lang, NumberText& room) {
     const std::string_view decimal_caption = upward ? "      Nearest, > X" : "      Nearest, < X";
     const std::string_view caption =
         binary ? binary_caption(format, upward, lang) : decimal_caption;
-    if (!has_native_type(format)) {
-        const std::optional<Word128> near = narrow_next(format, word, upward);
-        if (!near) return {NO_NEIGHBOUR, caption};
-        if (binary) return {fields_text(*near, format, room), caption};
-        return {format_number(narrow_value(format, *near), narrow_form(format, false), room),
-                caption};
-    }
-    return with_format_type(format.kind, [&](auto traits) {
-        const auto x = value_of_word(traits, word);
-        const auto near = upward ? next_up(x) : next_down(x);
-        if (binary)
-            return RowText{cut_to(fields_text(traits.word(near), format, room), VALUE_LENGTH),
-                           caption};
-        const std::string_view text =
-            format_number(near, unjustified(kind_form(format.kind)), room);
-        return RowText{cut_to(text, VALUE_LENGTH), caption};
-    });
+    const std::optional<Word128> near = next_word(format, word, upward);
+    if (!near) return {NO_NEIGHBOUR, caption};
+    if (binary) return {cut_to(fields_text(*near, format, room), VALUE_LENGTH), caption};
+    return {number_text(format, *near, false, room), caption};
 }
 
 RowText epsilon_row(const FormatTraits& format) {
-    switch (format.kind) {
-    case 8:
-        return {"Epsilon = ULP(1.D0).", "Epsilon"};
-    case 16:
-        return {"Epsilon = ULP(1.Q0).", "Epsilon"};
-    default:
-        return {"Epsilon = ULP(1.0).", "Epsilon"};
-    }
+    return {format.epsilon, "Epsilon"};
 }
 
 } // namespace binora

@@ -24,7 +24,8 @@ enum class TypedStatus {
 
 struct TypedWord {
     TypedStatus status = TypedStatus::invalid;
-    Word128 word = 0; // meaningful only when status is ok
+    Word128 word = 0;     // meaningful only when status is ok
+    bool spelled = false; // `word` is the pattern of an infinity or NaN spelling
 };
 
 // The stored word of the decimal number at the start of `text` (decimal_reader.hpp: syntax,

@@ -1,9 +1,6 @@
 #include "readout/value_read_out.hpp"
 
-#include "numeric/classify.hpp"
 #include "numeric/exact_decimal.hpp"
-#include "numeric/format_type.hpp"
-#include "numeric/narrow_format.hpp"
 #include "readout/class_text.hpp"
 
 #include <cstddef>
@@ -66,8 +63,8 @@ void empty_parts(ValueReadOut& out, unsigned parts) {
 
 } // namespace
 
-void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out,
-                    unsigned parts) {
+void read_out_value(const FormatTraits& format, Word128 word, Language lang, ValueReadOut& out,
+                    unsigned parts, const StandingFields* standing) {
     const auto asked = [parts](ReadOutPart part) { return (parts & part) != 0; };
     empty_parts(out, out.filled);
     out.filled = parts;
@@ -82,28 +79,23 @@ void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueRea
     }
     if (asked(PART_HEX)) {
         write_hex_string(word, format.storage_bits, out.hex_storage);
-        out.hex = std::string_view(out.hex_storage, storage_bits / 4);
+        out.hex = std::string_view(out.hex_storage,
+                                   static_cast<std::size_t>(hex_digits(format.storage_bits)));
     }
-    // The class, unless only the bits or forms of the value are asked for.
-    const bool classified = (parts & ~(PART_FIELDS | PART_HEX | PART_VALUE | PART_HEXFLOAT)) != 0;
-    const ClassFlags flags = classified ? class_of_word(format, word) : ClassFlags{};
-    if (asked(PART_CLASS)) out.class_text = class_text(flags, format, lang, out.class_storage);
+    out.flags = class_of_word(format, word);
+    if (asked(PART_CLASS)) out.class_text = class_text(out.flags, format, lang, out.class_storage);
     if (asked(PART_VALUE)) out.value = canonical_value(format, word, out.value_storage);
     if (asked(PART_HEXFLOAT)) out.hexfloat = write_hex_float(format, word, out.hexfloat_storage);
 
-    out.finite = flags.is_finite;
+    const StandingFields own{exponent_field(format, word), fraction_field(format, word), out.flags};
+    const StandingFields& rows = standing != nullptr ? *standing : own;
+    out.finite = rows.flags.is_finite;
     if (!out.finite) return; // no parameter rows and no exact value
     NumberText* room = out.row_storage;
-    if (asked(PART_EXPONENT_ROW)) {
-        const Word128 exponent_field =
-            (word >> format.significand_bits) & ((Word128{1} << format.exponent_bits) - 1);
-        out.exponent_row = exponent_row(format, exponent_field, flags, lang, room[0]);
-    }
-    if (asked(PART_SIGNIFICAND_ROW)) {
-        const Word128 significand_mask = (Word128{1} << format.significand_bits) - 1;
-        out.significand_row =
-            significand_row(format, word & significand_mask, flags, lang, room[1]);
-    }
+    if (asked(PART_EXPONENT_ROW))
+        out.exponent_row = exponent_row(format, rows.exponent, rows.flags, lang, room[0]);
+    if (asked(PART_SIGNIFICAND_ROW))
+        out.significand_row = significand_row(format, rows.significand, rows.flags, lang, room[1]);
     if (asked(PART_ULP_ROW)) out.ulp_row = ulp_row(format, word, room[2]);
     if (asked(PART_NEXT_UP)) out.next_up = neighbour_row(format, word, true, false, lang, room[3]);
     if (asked(PART_NEXT_DOWN))
@@ -114,12 +106,7 @@ void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueRea
         out.next_down_bits = neighbour_row(format, word, false, true, lang, room[6]);
     if (asked(PART_EPSILON_ROW)) out.epsilon_row = epsilon_row(format);
     if (asked(PART_EXACT)) {
-        if (has_native_type(format))
-            with_format_type(format.kind, [&](auto traits) {
-                write_exact_decimal(out.exact_storage, value_of_word(traits, word));
-            });
-        else
-            write_exact_decimal(out.exact_storage, narrow_value(format, word));
+        write_exact_decimal(out.exact_storage, format, word);
         out.exact = out.exact_storage;
     }
 }

@@ -5,10 +5,12 @@
 // parameter list with its caption (the neighbours in decimal and as bits) and the exact
 // decimal value; the same for binora-cli's narrow formats, and for binora-cli X in C99
 // hexadecimal form too. Every text is printable ASCII without a quote or a backslash. The
-// window's routines write the same texts into their controls one piece at a time
-// (parameter_rows.hpp, class_text.hpp); binora-cli prints them.
+// window asks for the parts it is about to show at each rebuild of X and each row chosen, and
+// copies them into its controls; binora-cli prints them.
 
 #include "model/format_traits.hpp"
+#include "model/language.hpp"
+#include "numeric/format_word.hpp"
 #include "numeric/hex_float.hpp"
 #include "numeric/number_format.hpp"
 #include "numeric/storage_word.hpp"
@@ -36,6 +38,7 @@ struct ValueReadOut {
     std::string_view value;      // X in canonical form, as the value edit shows it
     std::string_view hexfloat;   // X in C99 hexadecimal form (hex_float.hpp)
 
+    ClassFlags flags; // the class of the word
     // The parameter list is offered for finite X only; for infinities and NaNs the rows and
     // the exact value are empty.
     bool finite = false;
@@ -82,11 +85,21 @@ enum ReadOutPart : unsigned {
     ALL_PARTS = (1U << 14) - 1,
 };
 
+// What the window's rows 1 and 2 read instead of X's own fields: the exponent and trailing
+// significand fields as they stand in the bit edits, and the class of X when it was last
+// rebuilt from them. A short field in an edit makes them differ from X's fields, and so does
+// a kind chosen since the rebuild (its edits zeroed, the list still usable).
+struct StandingFields {
+    Word128 exponent = 0;
+    Word128 significand = 0;
+    ClassFlags flags;
+};
+
 // Fills `out` with the read-outs of the datum stored in `word` (its low storage-width bits)
-// in `format`, with the texts of language `lang` (1 Romanian, 2 English): the parts asked
-// for (ReadOutPart bits), the others empty. `finite` is set when a part that depends on it is
-// asked for (the class, a parameter row or the exact value), and false otherwise.
-void read_out_value(const FormatTraits& format, Word128 word, int lang, ValueReadOut& out,
-                    unsigned parts = ALL_PARTS);
+// in `format`, with the texts of language `lang`: the parts asked for (ReadOutPart bits), the
+// others empty. `flags` and `finite` are always set; with `standing`, rows 1 and 2 are those
+// of the standing fields and `finite` is the standing class's.
+void read_out_value(const FormatTraits& format, Word128 word, Language lang, ValueReadOut& out,
+                    unsigned parts = ALL_PARTS, const StandingFields* standing = nullptr);
 
 } // namespace binora

@@ -4,7 +4,7 @@
 // table, the parameter-list rows and the summary paragraphs.
 
 #include "dialog/dialog_record.hpp"
-#include "model/comun.hpp"
+#include "state/comun.hpp"
 
 #include <array>
 #include <string>

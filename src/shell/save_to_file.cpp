@@ -3,9 +3,9 @@
 #include "dialog/cp1252.hpp"
 #include "dialog/file_chooser.hpp"
 #include "dialog/message_box.hpp"
-#include "model/comun.hpp"
 #include "shell/replace_file.hpp"
 #include "shell/summary_file.hpp"
+#include "state/comun.hpp"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 #include "shell/sub_help.hpp"
 
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <cstddef>
 

@@ -1,9 +1,9 @@
 #include "shell/sub_help2.hpp"
 
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "shell/binora_globals.hpp"
+#include "state/comun.hpp"
 
 #include <cstddef>
 

@@ -7,7 +7,7 @@
 
 namespace binora {
 
-std::string summary_file_contents(int lang) {
+std::string summary_file_contents(Language lang) {
     std::string contents;
     for (std::size_t i = 0; i < BINORAGLOBALS.STATIC_2.size(); ++i) {
         contents += summary_file_paragraph(i, lang);

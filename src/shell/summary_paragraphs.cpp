@@ -1,9 +1,9 @@
 #include "shell/summary_paragraphs.hpp"
 
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
+#include "state/comun.hpp"
 
 #include <array>
 #include <cstddef>
@@ -109,10 +109,10 @@ void INITIALIZE_STATIC_2() {
     }
 }
 
-std::string_view summary_file_paragraph(std::size_t index, int lang) {
+std::string_view summary_file_paragraph(std::size_t index, Language lang) {
     const Paragraph& paragraph = paragraphs[index];
     if (paragraph.file_romanian != nullptr)
-        return lang == LANG_ENGLISH ? paragraph.file_english : paragraph.file_romanian;
+        return lang == Language::english ? paragraph.file_english : paragraph.file_romanian;
     return trim_right(in_language(BINORAGLOBALS.STATIC_2[index], lang));
 }
 

@@ -1,10 +1,10 @@
 #include "shell/titles.hpp"
 
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
+#include "state/comun.hpp"
 
 #include <cstddef>
 

@@ -7,7 +7,6 @@
 #include "dialog/dialog_operations.hpp"
 #include "dialog/message_box.hpp"
 #include "engine/sub_list.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
@@ -17,6 +16,7 @@
 #include "shell/sub_help2.hpp"
 #include "shell/summary_paragraphs.hpp"
 #include "shell/titles.hpp"
+#include "state/comun.hpp"
 
 #include <array>
 #include <cstddef>
@@ -113,7 +113,7 @@ bool build_program_records() {
     DIALOG_SET_FLAG(main, IDC_KIND32, true);
     COMUN.KIND_REAL = 4;
     DIALOG_SET_FLAG(main, IDC_LANG_RO, true);
-    COMUN.LANG = LANG_ROMANIAN;
+    COMUN.LANG = Language::romanian;
     COMUN.LANG_RO = true;
     INITITLES();
     SETTITLES(main);

@@ -2,8 +2,8 @@
 // loaded before its first use, and the results are the libraries' own. The exact value of the
 // largest binary128 number takes GMP; reading a binary128 value takes MPFR.
 
-#include "numeric/exact_decimal.hpp"
 #include "numeric/from_c_text.hpp"
+#include "testing/words.hpp"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "arith_checks.hpp"
 
 #include "numeric/storage_word.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

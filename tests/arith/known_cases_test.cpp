@@ -5,6 +5,7 @@
 
 #include "arith/arithmetic.hpp"
 #include "arith/operand_reader.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

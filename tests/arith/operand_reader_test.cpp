@@ -10,6 +10,7 @@
 #include "exact_rounding.hpp"
 #include "machine_modes.hpp"
 #include "random_words.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include "bitedit/enable_bit_edits.hpp"
 #include "box_texts.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "program_on_screen.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,10 +4,10 @@
 #include "bitedit/bulk_buttons.hpp"
 #include "bitedit/flip_bits.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <map>
 #include <string>

@@ -5,10 +5,10 @@
 #include "bitedit/enable_bit_edits.hpp"
 #include "box_texts.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <bit>
 #include <chrono>

@@ -5,8 +5,8 @@
 #include "bitedit/get_edits_retrieve_real.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <string>
 
@@ -57,7 +57,7 @@ TEST_F(RetrieveReal, ShortFieldsAreReadRightAligned) {
         {16, "0", "111111111111111", "1", "", "0000000000000000000000000000FFFF",
          "Denormalized Number"},
     };
-    COMUN.LANG = LANG_ENGLISH;
+    COMUN.LANG = Language::english;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.hex);
         const int sign = row.kind == 4 ? IDC_S32 : row.kind == 8 ? IDC_S64 : IDC_S128;
@@ -74,17 +74,6 @@ TEST_F(RetrieveReal, ShortFieldsAreReadRightAligned) {
         EXPECT_EQ(text(IDC_DATATYPE), row.english);
         EXPECT_EQ(enabled(IDC_PARAM_LIST), std::string(row.english) != "Signed Infinity");
     }
-}
-
-TEST_F(RetrieveReal, AnUnknownKindOnlyShowsTheClassText) {
-    COMUN.X4 = 1.5F;
-    COMUN.IS_ZERO = true;
-    COMUN.IS_FINITE = true;
-    COMUN.LANG = LANG_ENGLISH;
-    rebuild(5);
-    EXPECT_EQ(COMUN.X4, 1.5F);
-    EXPECT_EQ(text(IDC_DATATYPE), "Signed Zero");
-    EXPECT_TRUE(enabled(IDC_PARAM_LIST));
 }
 
 } // namespace

@@ -4,11 +4,11 @@
 #include "bitedit/show_cursor_position.hpp"
 #include "dialog/dialog_events.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "fake_window_system.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <string>
 

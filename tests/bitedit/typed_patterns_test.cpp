@@ -3,11 +3,11 @@
 
 #include "bit_patterns.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <string>
 #include <vector>
@@ -40,10 +40,13 @@ class TypedPatterns : public MainDialogTest {
         ASSERT_TRUE(user_click(dialog(), IDC_LANG_EN));
     }
 
+    // The class text in English, then in Romanian after a language click.
     void expect_class(const ClassText& expected) {
         EXPECT_EQ(text(IDC_DATATYPE), expected.english);
-        EXPECT_EQ(trim_right(COMUN.DATATYPE[0]), expected.romanian);
         EXPECT_EQ(enabled(IDC_PARAM_LIST), expected.finite);
+        ASSERT_TRUE(user_click(dialog(), IDC_LANG_RO));
+        EXPECT_EQ(text(IDC_DATATYPE), expected.romanian);
+        ASSERT_TRUE(user_click(dialog(), IDC_LANG_EN));
     }
 };
 

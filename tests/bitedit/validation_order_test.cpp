@@ -8,8 +8,8 @@
 #include "dialog/dialog_operations.hpp"
 #include "fake_window_system.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <string>
 #include <vector>

@@ -20,7 +20,7 @@ TEST(Options, DefaultsAreBinary64EnglishTextFromStandardInput) {
     EXPECT_EQ(parsed.options->action, Action::read_values);
     EXPECT_EQ(parsed.options->kind->word, "64");
     EXPECT_EQ(parsed.options->columns, default_columns());
-    EXPECT_EQ(parsed.options->lang, 2);
+    EXPECT_EQ(parsed.options->lang, Language::english);
     EXPECT_EQ(parsed.options->format, OutputFormat::text);
     EXPECT_FALSE(parsed.options->header);
     EXPECT_TRUE(parsed.options->values.empty());
@@ -65,7 +65,7 @@ TEST(Options, AcceptedForms) {
         const auto parsed = parse(row.words);
         ASSERT_TRUE(parsed.options) << parsed.error;
         EXPECT_EQ(parsed.options->kind->word, row.kind);
-        EXPECT_EQ(parsed.options->lang, row.lang);
+        EXPECT_EQ(static_cast<int>(parsed.options->lang), row.lang);
         EXPECT_EQ(parsed.options->format, row.format);
         EXPECT_EQ(parsed.options->header, row.header);
         EXPECT_EQ(parsed.options->values, row.values);

@@ -1,8 +1,9 @@
+#include "bitedit/get_edits_retrieve_real.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <gtest/gtest.h>
 
@@ -34,16 +35,21 @@ class LanguageClick : public testing::MainDialogTest {
         return values;
     }
 
+    // X of the kind rebuilt from its bit edits, a zero or 1.0, with its class text shown.
     void show_class_text(bool zero, int kind, const char* romanian_text) {
-        COMUN.IS_ZERO = zero;
         COMUN.KIND_REAL = kind;
-        DIALOG_SET_TEXT(dialog(), IDC_DATATYPE, romanian_text);
+        const Word128 one = kind == 4   ? 0x3F800000U
+                            : kind == 8 ? 0x3FF0000000000000U
+                                        : Word128{0x3FFF000000000000U} << 64;
+        show_word(kind, zero ? 0 : one);
+        GETEDITSANDRETRIEVEREAL(dialog(), IDC_S32, EVENT_FOCUS_GAINED);
+        ASSERT_EQ(text(IDC_DATATYPE), romanian_text);
     }
 };
 
 TEST_F(LanguageClick, EnglishRightAfterStartUp) {
     click(IDC_LANG_EN);
-    EXPECT_EQ(COMUN.LANG, LANG_ENGLISH);
+    EXPECT_EQ(COMUN.LANG, Language::english);
     EXPECT_FALSE(COMUN.LANG_RO);
     EXPECT_TRUE(checked(IDC_LANG_EN));
     EXPECT_FALSE(checked(IDC_LANG_RO));
@@ -67,7 +73,7 @@ TEST_F(LanguageClick, BackToRomanianRestoresTheStartUpScreen) {
     click(IDC_LANG_EN);
     EXPECT_NE(screen(), at_start);
     click(IDC_LANG_RO);
-    EXPECT_EQ(COMUN.LANG, LANG_ROMANIAN);
+    EXPECT_EQ(COMUN.LANG, Language::romanian);
     EXPECT_TRUE(COMUN.LANG_RO);
     EXPECT_EQ(text(IDC_F64), romanian_legend);
     EXPECT_EQ(items(IDC_PARAM_LIST)[1], "Semnificand");

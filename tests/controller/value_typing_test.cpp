@@ -2,10 +2,10 @@
 
 #include "bit_patterns.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <gtest/gtest.h>
 
@@ -225,7 +225,7 @@ TEST_F(ValueTyping, BulkButtonsAndLanguageRadiosReachTheirRoutines) {
     ASSERT_TRUE(user_click(dialog(), IDC_FLIP));
     EXPECT_EQ(bits(), std::string(32, '0'));
     ASSERT_TRUE(user_click(dialog(), IDC_LANG_EN));
-    EXPECT_EQ(COMUN.LANG, 2);
+    EXPECT_EQ(COMUN.LANG, Language::english);
     EXPECT_EQ(text(IDC_WIDTH_LABEL), "Field Width");
     EXPECT_EQ(items(IDC_PARAM_LIST)[1], "Significand");
 }

@@ -1,8 +1,8 @@
 // User actions simulated on a record without a window.
 
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "test_templates.hpp"
+#include "testing/user_input.hpp"
 
 #include <gtest/gtest.h>
 

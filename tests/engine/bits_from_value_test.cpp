@@ -2,11 +2,12 @@
 
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 #include "test_words.hpp"
+#include "testing/words.hpp"
 
 #include <chrono>
 
@@ -110,8 +111,8 @@ TEST_F(BitsFromValue, BadTextsGiveTheInvalidValueBoxAndChangeNothing) {
         {8, "1e309", ""},
         {16, "1.19e4932", ""},
         {4, "--1", ""},
-        {8, "1e", ""},
-        {16, ".", ""},
+        {8, " 1e", ""},
+        {16, "  .", ""},
         {4, "1.2.3", ""},
         {8, "INF", ""},
         {16, "NAN", ""},
@@ -152,9 +153,9 @@ TEST_F(BitsFromValue, BadTextsGiveTheInvalidValueBoxAndChangeNothing) {
 }
 
 TEST_F(BitsFromValue, ATextBeginningWithCommaOrSlashKeepsXAndShowsItsBitsAgain) {
-    const char* texts[] = {",5", "/5", "  ,", " /1.5"};
+    const char* texts[] = {" ,5", "/55", "  ,", " /1.5"};
     for (const char* typed : texts) {
-        for (const FormatTraits& f : all_formats()) {
+        for (const FormatTraits& f : FORMATS) {
             COMUN.KIND_REAL = f.kind;
             COMUN.X4 = -2.5F;
             COMUN.X8 = -2.5;

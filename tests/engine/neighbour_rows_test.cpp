@@ -1,8 +1,8 @@
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "parameter_dialog_test.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 #include "test_words.hpp"
 
 #include <gtest/gtest.h>
@@ -97,27 +97,13 @@ TEST_F(NeighbourRows, ShowTheNeighbourAndItsCaption) {
                      (row.binary ? " binary" : " decimal") + (row.romanian ? " RO" : " EN"));
         show_value(row.kind, row.x);
         set_binary(row.binary);
-        set_language_radio(row.romanian);
+        set_language(row.romanian);
         select_row(row.row);
         std::string shown;
         DIALOG_GET_TEXT(dialog(), IDC_NEAREST, shown, 64);
         EXPECT_EQ(shown, pad_to(row.text, 64));
         EXPECT_EQ(text(IDC_NEAREST_LABEL), row.caption);
     }
-}
-
-TEST_F(NeighbourRows, LanguageIsReadAgainFromTheRadio) {
-    show_value(4, 0x3F800000U);
-    set_language_radio(false);
-    COMUN.LANG = LANG_ROMANIAN;
-    COMUN.LANG_RO = true;
-    select_row(X_PLUS_ROW);
-    EXPECT_EQ(COMUN.LANG, LANG_ENGLISH);
-    EXPECT_FALSE(COMUN.LANG_RO);
-    set_language_radio(true);
-    select_row(X_MINUS_ROW);
-    EXPECT_EQ(COMUN.LANG, LANG_ROMANIAN);
-    EXPECT_TRUE(COMUN.LANG_RO);
 }
 
 TEST_F(NeighbourRows, CursorReadOutIsCleared) {

@@ -1,20 +1,26 @@
 #include "engine/output_value.hpp"
 
+#include "bitedit/get_edits_retrieve_real.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "engine/bits_from_value.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 #include "test_words.hpp"
-
-#include <limits>
 
 namespace binora::testing {
 namespace {
 
-using OutputValue = MainDialogTest;
+class OutputValue : public MainDialogTest {
+  protected:
+    // X rebuilt from the bit edits, then written back, as entering a bit edit does.
+    void rebuild_and_output() {
+        GETEDITSANDRETRIEVEREAL(dialog(), IDC_S32, EVENT_FOCUS_GAINED);
+        OUTPUTVALUE(dialog(), IDC_S32, EVENT_FOCUS_GAINED);
+    }
+};
 
 struct Row {
     int kind;
@@ -39,22 +45,22 @@ TEST_F(OutputValue, WritesXBackInItsCanonicalForm) {
         COMUN.KIND_REAL = row.kind;
         COMUN.VALUE_CHAR = pad_to(row.typed, VALUE_CHAR_LENGTH);
         BITSFROMVALUE(dialog());
-        OUTPUTVALUE(dialog(), IDC_E32, EVENT_FOCUS_GAINED);
+        rebuild_and_output();
         EXPECT_EQ(text(IDC_VALUE_X), row.canonical) << row.kind << " " << row.typed;
     }
 }
 
 TEST_F(OutputValue, InfinitiesAndNans) {
-    COMUN.X4 = -std::numeric_limits<float>::infinity();
-    OUTPUTVALUE(dialog(), IDC_E32, EVENT_FOCUS_GAINED);
+    show_word(4, 0xFF800000U);
+    rebuild_and_output();
     EXPECT_EQ(text(IDC_VALUE_X), "-Infinity");
     COMUN.KIND_REAL = 8;
-    COMUN.X8 = std::numeric_limits<double>::infinity();
-    OUTPUTVALUE(dialog(), IDC_E64, EVENT_FOCUS_GAINED);
+    show_word(8, 0x7FF0000000000000U);
+    rebuild_and_output();
     EXPECT_EQ(text(IDC_VALUE_X), "+Infinity");
     COMUN.KIND_REAL = 16;
-    COMUN.X16 = binary128_from_word(word128(0xFFFF800000000000, 0));
-    OUTPUTVALUE(dialog(), IDC_E128, EVENT_FOCUS_GAINED);
+    show_word(16, word128(0xFFFF800000000000, 0));
+    rebuild_and_output();
     EXPECT_EQ(text(IDC_VALUE_X), "NaN");
 }
 

@@ -3,19 +3,20 @@
 #include "bitedit/bit_fields.hpp"
 #include "bitedit/get_edits_retrieve_real.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
-#include "model/comun.hpp"
 #include "model/format_traits.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
+#include "testing/words.hpp"
 
 #include <string>
 
 namespace binora::testing {
 
 void ParameterDialogTest::show_value(int kind, Word128 word) {
-    const FormatTraits& format = format_of(kind);
+    const FormatTraits& format = *find_format(kind);
     COMUN.KIND_REAL = kind;
-    const FormatControls& controls = controls_of(kind);
+    const FormatControls& controls = controls_of(*find_format(kind));
     DIALOG_SET_FLAG(dialog(), controls.kind_radio, true, PROP_STATE);
     const std::string bits = bit_string(word, format.storage_bits);
     std::size_t position = 0;
@@ -36,8 +37,8 @@ void ParameterDialogTest::set_binary(bool checked) {
     DIALOG_SET_FLAG(dialog(), IDC_BINARY_XPM, checked, PROP_STATE);
 }
 
-void ParameterDialogTest::set_language_radio(bool romanian) {
-    DIALOG_SET_FLAG(dialog(), romanian ? IDC_LANG_RO : IDC_LANG_EN, true, PROP_STATE);
+void ParameterDialogTest::set_language(bool romanian) {
+    ASSERT_TRUE(user_click(dialog(), romanian ? IDC_LANG_RO : IDC_LANG_EN));
 }
 
 } // namespace binora::testing

@@ -17,8 +17,8 @@ class ParameterDialogTest : public MainDialogTest {
     void select_row(int row);
     // Checks or unchecks "Binary: X+ -".
     void set_binary(bool checked);
-    // Selects the RO or EN language radio without running its routine.
-    void set_language_radio(bool romanian);
+    // Clicks the RO or EN language radio.
+    void set_language(bool romanian);
 };
 
 } // namespace binora::testing

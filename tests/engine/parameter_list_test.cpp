@@ -1,9 +1,10 @@
 #include "dialog/dialog_operations.hpp"
 #include "engine/sub_list.hpp"
-#include "model/comun.hpp"
 #include "parameter_dialog_test.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 #include "test_words.hpp"
+#include "testing/user_input.hpp"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,27 @@ TEST_F(ParameterList, ExponentAndSignificandRowsShowTheirReadOuts) {
     select_row(SIGNIFICAND_ROW);
     EXPECT_EQ(text(IDC_NEAREST), "1.0000000E+00");
     EXPECT_EQ(text(IDC_NEAREST_LABEL), "     Semnificand");
+}
+
+// A kind chosen after a rebuild zeroes its edits and leaves the list usable: rows 1 and 2
+// read the zeroed edits with the class of the X rebuilt before (a normal binary32 number),
+// the others the X the new kind kept.
+TEST_F(ParameterList, AfterAKindChangeTheRowsReadTheNewEditsWithTheOldClass) {
+    show_value(4, binary32_one);
+    COMUN.X8 = -2.0;
+    ASSERT_TRUE(user_click(dialog(), IDC_KIND64));
+    ASSERT_TRUE(enabled(IDC_PARAM_LIST));
+    const char* expected[][2] = {
+        {"-1023", "Exponentul reprezentarii (E)"},
+        {"1.000000000000000E+00", "     Semnificand"},
+        {"4.4408920985006262D-16", "        ULP(X)"},
+        {"-1.9999999999999998D+00", "      Nearest, > X"},
+    };
+    for (int row = EXPONENT_ROW; row <= X_PLUS_ROW; ++row) {
+        select_row(row);
+        EXPECT_EQ(text(IDC_NEAREST), expected[row - 1][0]) << row;
+        EXPECT_EQ(text(IDC_NEAREST_LABEL), expected[row - 1][1]) << row;
+    }
 }
 
 TEST_F(ParameterList, CheckBoxIsUsableOnlyWhileANeighbourIsShown) {

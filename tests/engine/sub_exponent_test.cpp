@@ -1,13 +1,14 @@
-#include "engine/sub_exponent.hpp"
+#include "engine/sub_list.hpp"
 
-#include "current/class_state.hpp"
+#include "current/window_read_out.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 #include "test_words.hpp"
+#include "testing/words.hpp"
 
 namespace binora::testing {
 namespace {
@@ -43,14 +44,11 @@ TEST_F(SubExponent, ShowsTheRepresentationExponentWithItsMark) {
         {16, 1, word128(0xBFFE000000000000, 0), "-1", "Exponentul reprezentarii (E)"},
     };
     for (const auto& row : rows) {
-        const FormatTraits& f = format_of(row.kind);
+        const FormatTraits& f = *find_format(row.kind);
         COMUN.KIND_REAL = row.kind;
-        COMUN.LANG = row.lang;
+        COMUN.LANG = static_cast<Language>(row.lang);
         show_word(row.kind, row.word);
-        const std::string bits = bit_string(row.word, f.storage_bits);
-        ISNONNUMBER(f.exponent_bits, f.significand_bits,
-                    bits.substr(1, static_cast<std::size_t>(f.exponent_bits)),
-                    bits.substr(1 + static_cast<std::size_t>(f.exponent_bits)));
+        keep_class_flags(class_of_word(f, row.word));
         SUB_EXPONENT(dialog());
         const std::string where = hex_string(row.word, f.storage_bits);
         EXPECT_EQ(text(IDC_NEAREST), row.exponent) << where;

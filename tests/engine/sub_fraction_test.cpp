@@ -1,13 +1,14 @@
-#include "engine/sub_fraction.hpp"
+#include "engine/sub_list.hpp"
 
-#include "current/class_state.hpp"
+#include "current/window_read_out.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 #include "test_words.hpp"
+#include "testing/words.hpp"
 
 namespace binora::testing {
 namespace {
@@ -37,14 +38,11 @@ TEST_F(SubFraction, ShowsTheSignificandOfTheBitsInTheEdits) {
         {16, word128(0x8000000000000000, 0), "0.000000000000000000000000000000000E+00"},
     };
     for (const auto& row : rows) {
-        const FormatTraits& f = format_of(row.kind);
+        const FormatTraits& f = *find_format(row.kind);
         COMUN.KIND_REAL = row.kind;
-        COMUN.LANG = LANG_ENGLISH;
+        COMUN.LANG = Language::english;
         show_word(row.kind, row.word);
-        const std::string bits = bit_string(row.word, f.storage_bits);
-        ISNONNUMBER(f.exponent_bits, f.significand_bits,
-                    bits.substr(1, static_cast<std::size_t>(f.exponent_bits)),
-                    bits.substr(1 + static_cast<std::size_t>(f.exponent_bits)));
+        keep_class_flags(class_of_word(f, row.word));
         SUB_FRACTION(dialog());
         const std::string where = hex_string(row.word, f.storage_bits);
         EXPECT_EQ(text(IDC_NEAREST), row.significand) << where;

@@ -1,4 +1,3 @@
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 
 #include <gtest/gtest.h>
@@ -15,21 +14,6 @@ TEST(FixedText, PadsCutsAndTrims) {
     EXPECT_EQ(trim_blanks("  a b  "), "a b");
     EXPECT_EQ(trim_blanks("    "), "");
     EXPECT_EQ(repeat('0', 3), "000");
-}
-
-TEST(SharedState, ResetRestoresTheLoadTimeState) {
-    COMUN.KIND_REAL = 16;
-    COMUN.X4 = 1.5F;
-    COMUN.IS_NAN = true;
-    COMUN.DATATYPE[1] = "Signed Zero";
-    COMUN.LANG_RO = true;
-    reset_shared_state();
-    EXPECT_EQ(COMUN.KIND_REAL, 0);
-    EXPECT_EQ(COMUN.X4, 0.0F);
-    EXPECT_FALSE(COMUN.IS_NAN);
-    EXPECT_TRUE(COMUN.DATATYPE[0].empty());
-    EXPECT_TRUE(COMUN.DATATYPE[1].empty());
-    EXPECT_FALSE(COMUN.LANG_RO);
 }
 
 } // namespace

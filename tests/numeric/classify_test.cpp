@@ -5,31 +5,29 @@
 namespace binora {
 namespace {
 
-TEST(FieldTests, CountCharactersAndStopAtTheFirstFailure) {
+TEST(TypedSpellings, InfinityAndNanPrefixesAreRecognised) {
     struct Row {
-        int n;
-        const char* bits;
-        bool zero, one, zero_but_last, one_but_last;
+        const char* text;
+        bool nan, infinity, negative;
     };
     const Row rows[] = {
-        {8, "00000000", true, false, true, false},
-        {8, "00000001", false, false, true, false},
-        {8, "10000000", false, false, false, false},
-        {8, "11111111", false, true, false, true},
-        {8, "11111110", false, false, false, true},
-        {8, "01111111", false, false, false, false},
-        {1, "1", false, true, true, true}, // with N = 1 the all-but-last tests pass anything
-        {1, "0", true, false, true, true},
-        {0, "1", true, true, true, true},
-        {-3, "1", true, true, true, true},
-        {3, "000111", true, false, true, false}, // characters past N are not looked at
-        {4, "00", false, false, false, false},   // a missing character fails
+        {"NaN", true, false, false},      {"Nan", true, false, false},
+        {"nan123", true, false, false},   {"naN", true, false, false},
+        {"+Na", true, false, false},      {"+nan", true, false, false},
+        {"-Na", true, false, true},       {"-nan", true, false, true},
+        {"Infinity", false, true, false}, {"inf", false, true, false},
+        {"+In", false, true, false},      {"+inf", false, true, false},
+        {"-Inf", false, true, true},      {"-in", false, true, true},
+        {"INF", false, false, false},     {"NAN", false, false, false},
+        {"nAn", false, false, false},     {" inf", false, false, false},
+        {"1.5", false, false, false},     {"in", false, false, false},
+        {"", false, false, false},        {"-", false, false, true},
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(ALLBITS_ZERO(r.n, r.bits), r.zero) << r.n << " " << r.bits;
-        EXPECT_EQ(ALLBITS_ONE(r.n, r.bits), r.one) << r.n << " " << r.bits;
-        EXPECT_EQ(ALLZERO_EXCEPT_LAST(r.n, r.bits), r.zero_but_last) << r.n << " " << r.bits;
-        EXPECT_EQ(ALLONE_EXCEPT_LAST(r.n, r.bits), r.one_but_last) << r.n << " " << r.bits;
+        const TypedSpelling spelling = typed_spelling(r.text);
+        EXPECT_EQ(spelling.is_nan, r.nan) << r.text;
+        EXPECT_EQ(spelling.is_infinity, r.infinity) << r.text;
+        EXPECT_EQ(spelling.negative, r.negative) << r.text;
     }
 }
 

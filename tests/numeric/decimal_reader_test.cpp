@@ -1,7 +1,7 @@
 #include "numeric/decimal_reader.hpp"
 
-#include "numeric/exact_decimal.hpp"
 #include "numeric/storage_word.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

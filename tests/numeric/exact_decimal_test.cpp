@@ -1,4 +1,4 @@
-#include "numeric/exact_decimal.hpp"
+#include "testing/words.hpp"
 
 #include "numeric/decimal_reader.hpp"
 

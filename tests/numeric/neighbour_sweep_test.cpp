@@ -2,9 +2,8 @@
 // 10,000 random finite words per kind (fixed seed) and the boundary words of each kind.
 
 #include "numeric/float_traits.hpp"
-#include "numeric/next_up_down.hpp"
-#include "numeric/ulp.hpp"
 #include "test_words.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +82,7 @@ template <typename Real> void check_sweep() {
         if (x > 0 && x < largest) ulp_is_spacing = library_up(x) - x == spacing;
         if (x > 0 && !is_power_of_two(x)) ulp_is_spacing &= x - library_down(x) == spacing;
         if (!(up_ok && down_ok && ulp_sign_free && ulp_is_spacing) && ++failures <= 10)
-            ADD_FAILURE() << "kind " << T::kind << " word 0x" << hex_string(w, 8 * T::kind)
+            ADD_FAILURE() << T::format.name << " word 0x" << hex_string(w, T::format.storage_bits)
                           << (up_ok ? "" : " next up") << (down_ok ? "" : " next down")
                           << (ulp_sign_free ? "" : " ULP(-x)")
                           << (ulp_is_spacing ? "" : " ULP spacing");

@@ -1,5 +1,5 @@
-#include "numeric/next_up_down.hpp"
 #include "test_words.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include "model/fixed_text.hpp"
 #include "numeric/storage_word.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,8 @@ std::string formatted(int kind, Word128 word, const NumberForm& form) {
 enum class Form { significand, plain, signed_plus };
 
 NumberForm form_of(Form form, int kind) {
-    if (form == Form::significand) return significand_form(kind);
-    return kind_form(kind, form == Form::signed_plus);
+    if (form == Form::significand) return find_format(kind)->significand_form;
+    return kind_form(*find_format(kind), form == Form::signed_plus);
 }
 
 struct Row {
@@ -105,8 +106,8 @@ TEST(NumberFormat, DecimalPointIsAPointWhateverTheUserLocale) {
     locale_t comma = newlocale(LC_ALL_MASK, "de_DE.UTF-8", static_cast<locale_t>(nullptr));
     if (comma == nullptr) GTEST_SKIP() << "no locale with a decimal comma is installed";
     const locale_t previous = uselocale(comma);
-    const std::string text32 = format_number(1.5F, kind_form(4));
-    const std::string text128 = format_number(static_cast<__float128>(1.5), kind_form(16));
+    const std::string text32 = format_number(1.5F, kind_form(FORMATS[0]));
+    const std::string text128 = format_number(static_cast<__float128>(1.5), kind_form(FORMATS[2]));
     uselocale(previous);
     freelocale(comma);
     EXPECT_EQ(trim_left(text32), "1.5000000E+00");

@@ -4,6 +4,7 @@
 
 #include "numeric/decimal_reader.hpp"
 #include "numeric/storage_word.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 

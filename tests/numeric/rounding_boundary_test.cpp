@@ -6,8 +6,8 @@
 
 #include "model/format_traits.hpp"
 #include "numeric/decimal_reader.hpp"
-#include "numeric/exact_decimal.hpp"
 #include "numeric/storage_word.hpp"
+#include "testing/words.hpp"
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ std::string word_or_overflow(Word128 word, const FormatTraits& f) {
 }
 
 TEST(RoundingBoundaries, MidpointsTieToEvenAndNeighbouringTextsRoundToTheirSide) {
-    for (const FormatTraits& f : all_formats()) {
+    for (const FormatTraits& f : FORMATS) {
         const Word128 sign = one << (f.storage_bits - 1);
         for (const Word128 w : sample_words(f)) {
             const int biased = static_cast<int>(w >> f.significand_bits);
@@ -99,7 +99,7 @@ std::string scaled_decimal(const mpz_class& n, unsigned long k) {
 }
 
 TEST(RoundingBoundaries, Binary128NearMidpointsWithTheDecidingDigitFarOut) {
-    const FormatTraits& f = all_formats()[2];
+    const FormatTraits& f = FORMATS[2];
     const Word128 words[] = {
         0,                                               // zero: half the smallest subnormal
         1,                                               // the smallest subnormal

@@ -1,5 +1,6 @@
 #include "numeric/storage_word.hpp"
 #include "numeric/storage_word_text.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,19 @@ TEST(StorageWord, HexStringIsUpperCaseOfTheLowBits) {
     EXPECT_EQ(hex_string(0x1U, 64), "0000000000000001");
     EXPECT_EQ(hex_string(word128(0x7FFF000000000000U, 0xABU), 128),
               "7FFF00000000000000000000000000AB");
+    EXPECT_EQ(hex_string(0x3FU, 6), "3F"); // a width that is not whole bytes: whole bytes
+    EXPECT_EQ(hex_string(0xABCU, 12), "0ABC");
+}
+
+TEST(StorageWord, AWordOfSixBitsIsTwoDigitsUpTo3F) {
+    FormatTraits six = NARROW_FORMATS[2];
+    six.storage_bits = 6;
+    six.exponent_bits = 3;
+    EXPECT_TRUE(parse_storage_word("0x3f", six) == 0x3FU);
+    EXPECT_FALSE(parse_storage_word("0x40", six));
+    EXPECT_FALSE(parse_storage_word("0x3", six));
+    EXPECT_EQ(storage_word_error("0x40", six),
+              "0x40: a E5M2 storage word is 0x and exactly 2 hexadecimal digits, at most 3F");
 }
 
 // Storage words written and read back, against printf's digits and a reading of our own one

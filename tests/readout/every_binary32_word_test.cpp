@@ -14,6 +14,7 @@
 #include "readout/class_text.hpp"
 #include "readout/parameter_rows.hpp"
 #include "readout/value_read_out.hpp"
+#include "testing/words.hpp"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +104,7 @@ void check_word(std::uint32_t word, Mismatches& mismatches, ValueReadOut& out) {
         if (got != want) mismatches.add(word, what, std::string(got), want);
     };
     const float x = binary32_from_word(word);
-    read_out_value(BINARY32, word, LANG_ENGLISH, out);
+    read_out_value(BINARY32, word, Language::english, out);
     expect("sign", out.sign, bits_of(word, 31, 31));
     expect("exponent", out.exponent, bits_of(word, 30, 23));
     expect("significand", out.significand, bits_of(word, 22, 0));
@@ -137,7 +138,7 @@ void check_word(std::uint32_t word, Mismatches& mismatches, ValueReadOut& out) {
     const ClassFlags flags = class_of_word(BINARY32, word);
     expect("class", out.class_text, c_class_texts[1]);
     std::string room;
-    expect("class", class_text(flags, 4, LANG_ROMANIAN, room), c_class_texts[0]);
+    expect("class", class_text(flags, BINARY32, Language::romanian, room), c_class_texts[0]);
     expect("canonical value", out.value, std::isnan(x) ? "NaN" : printf_text(x, "%+.7E"));
     expect("finite", out.finite ? "finite" : "not finite",
            std::isfinite(x) ? "finite" : "not finite");
@@ -147,7 +148,7 @@ void check_word(std::uint32_t word, Mismatches& mismatches, ValueReadOut& out) {
     expect("E", out.exponent_row.text, std::to_string(e));
     const char* mark = e == BINARY32.emin ? " (Emin)" : e == BINARY32.emax ? " (Emax)" : " (E)";
     expect("E label", out.exponent_row.caption, std::string("Representation Exponent") + mark);
-    expect("E label", representation_exponent_label(flags, LANG_ROMANIAN),
+    expect("E label", representation_exponent_label(flags, Language::romanian),
            std::string("Exponentul reprezentarii") + mark);
 
     const std::uint32_t field = word & 0x7FFFFF;

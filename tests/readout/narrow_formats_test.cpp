@@ -220,7 +220,7 @@ TEST(NarrowFormats, EveryWordReadsBackThroughItsCanonicalValue) {
         ValueReadOut read_out;
         std::size_t mismatches = 0;
         for (std::uint32_t word = 0; word < (1U << f.storage_bits); ++word) {
-            read_out_value(f, word, LANG_ENGLISH, read_out, PART_CLASS | PART_VALUE);
+            read_out_value(f, word, Language::english, read_out, PART_CLASS | PART_VALUE);
             if (read_out.class_text == "Not-a-Number") continue;
             const TypedWord typed = read_typed_value(f, read_out.value);
             if (typed.status != TypedStatus::ok || typed.word != word) {

@@ -5,13 +5,13 @@
 // texts finds the word the window stores. Every kind, both languages.
 
 #include "bit_patterns.hpp"
-#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "model/format_traits.hpp"
 #include "readout/typed_value.hpp"
 #include "readout/value_read_out.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <string>
 #include <string_view>
@@ -64,10 +64,10 @@ class ReadOutIdentity : public MainDialogTest {
   protected:
     // Starts a value of kind `kind` in language `lang` as a user would: language and kind
     // radios (the kind zeroes its bit edits), with X as after start-up.
-    void start(int kind, int lang) {
+    void start(int kind, Language lang) {
         kind_ = kind;
         lang_ = lang;
-        user_click(dialog(), lang == LANG_ENGLISH ? IDC_LANG_EN : IDC_LANG_RO);
+        user_click(dialog(), lang == Language::english ? IDC_LANG_EN : IDC_LANG_RO);
         COMUN.X4 = 0.0F;
         COMUN.X8 = 0.0;
         COMUN.X16 = 0;
@@ -97,7 +97,7 @@ class ReadOutIdentity : public MainDialogTest {
     void check(const std::string& where) {
         const std::vector<Field> fields = fields_of(kind_);
         user_focus(dialog(), fields[0].edit);
-        const FormatTraits& format = format_of(kind_);
+        const FormatTraits& format = *find_format(kind_);
         read_out_value(format, shown_word(), lang_, core_);
         const std::string significand =
             text(fields[2].edit) + (fields.size() > 3 ? text(fields[3].edit) : "");
@@ -133,20 +133,20 @@ class ReadOutIdentity : public MainDialogTest {
     }
 
     int kind_ = 4;
-    int lang_ = LANG_ROMANIAN;
+    Language lang_ = Language::romanian;
     ValueReadOut core_;
 };
 
 TEST_F(ReadOutIdentity, TypedValuesShowTheCoresTexts) {
     for (const int kind : {4, 8, 16}) {
-        for (const int lang : {LANG_ROMANIAN, LANG_ENGLISH}) {
+        for (const Language lang : {Language::romanian, Language::english}) {
             for (const std::string_view input : INPUTS) {
                 const std::string where = std::string(input) + " kind " + std::to_string(kind) +
-                                          " lang " + std::to_string(lang);
+                                          " lang " + std::to_string(static_cast<int>(lang));
                 start(kind, lang);
                 message_boxes.clear();
                 type(input);
-                const TypedWord typed = read_typed_value(format_of(kind), input);
+                const TypedWord typed = read_typed_value(*find_format(kind), input);
                 if (typed.status == TypedStatus::invalid) {
                     ASSERT_EQ(message_boxes.boxes().size(), 1U) << where;
                     EXPECT_EQ(message_boxes.boxes()[0].text, INVALID_VALUE_TEXT) << where;
@@ -165,8 +165,9 @@ TEST_F(ReadOutIdentity, TypedValuesShowTheCoresTexts) {
 
 TEST_F(ReadOutIdentity, WordsTypedIntoTheBitEditsShowTheCoresTexts) {
     for (const WordRow& row : WORDS) {
-        for (const int lang : {LANG_ROMANIAN, LANG_ENGLISH}) {
-            const std::string where = std::string(row.hex) + " lang " + std::to_string(lang);
+        for (const Language lang : {Language::romanian, Language::english}) {
+            const std::string where =
+                std::string(row.hex) + " lang " + std::to_string(static_cast<int>(lang));
             start(row.kind, lang);
             type_word(row.hex);
             check(where);

@@ -3,9 +3,9 @@
 
 #include "dialog/dialog_operations.hpp"
 #include "dialog/qt/dialog_widget.hpp"
-#include "model/comun.hpp"
 #include "program_on_screen.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #include "dialog/dialog_events.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "fake_window_system.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <gtest/gtest.h>
 

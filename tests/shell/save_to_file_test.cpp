@@ -1,10 +1,10 @@
 #include "byte_dump.hpp"
 #include "dialog/file_chooser.hpp"
-#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
 #include "shell/summary_paragraphs.hpp"
+#include "state/comun.hpp"
 
 #include <gtest/gtest.h>
 

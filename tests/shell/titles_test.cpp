@@ -1,10 +1,10 @@
 #include "dialog/dialog_operations.hpp"
-#include "dialog/user_input.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
 #include "shell/binora_globals.hpp"
 #include "shell/titles.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <gtest/gtest.h>
 
@@ -67,11 +67,11 @@ TEST_F(SetTitles, StartUpShowsTheRomanianCaptions) {
 }
 
 TEST_F(SetTitles, AppliesTheCaptionsOfTheCurrentLanguage) {
-    COMUN.LANG = LANG_ENGLISH;
+    COMUN.LANG = Language::english;
     SETTITLES(dialog());
     for (const auto& row : caption_rows)
         EXPECT_EQ(caption_of(row.id), row.english) << row.id;
-    COMUN.LANG = LANG_ROMANIAN;
+    COMUN.LANG = Language::romanian;
     SETTITLES(dialog());
     for (const auto& row : caption_rows)
         EXPECT_EQ(caption_of(row.id), row.romanian) << row.id;

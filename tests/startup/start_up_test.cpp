@@ -5,11 +5,11 @@
 #include "dialog/dialog_operations.hpp"
 #include "fake_window_system.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
 #include "shell/binora_globals.hpp"
 #include "startup/start_up.hpp"
+#include "state/comun.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ using StartUp = MainDialogTest;
 
 TEST_F(StartUp, SelectsBinary32RomanianAndAllFields) {
     EXPECT_EQ(COMUN.KIND_REAL, 4);
-    EXPECT_EQ(COMUN.LANG, 1);
+    EXPECT_EQ(COMUN.LANG, Language::romanian);
     EXPECT_TRUE(COMUN.LANG_RO);
     const std::pair<int, bool> radios[] = {{IDC_KIND32, true},         {IDC_KIND64, false},
                                            {IDC_KIND128, false},       {IDC_LANG_RO, true},
@@ -75,7 +75,6 @@ TEST_F(StartUp, LeavesTheSharedStateAsLoadedExceptWhatItSets) {
     EXPECT_EQ(COMUN.X4, 0.0F);
     EXPECT_FALSE(COMUN.IS_ZERO || COMUN.IS_SUBNORMAL || COMUN.IS_INFINITY || COMUN.IS_NAN ||
                  COMUN.IS_FINITE || COMUN.IS_EXP_MAX || COMUN.IS_EXP_MIN);
-    EXPECT_TRUE(COMUN.DATATYPE[0].empty());
     EXPECT_EQ(COMUN.FIELD_WIDTH, 0);
     EXPECT_EQ(COMUN.STR_0, std::string(64, '0'));
     EXPECT_EQ(COMUN.STR_1, std::string(64, '1'));

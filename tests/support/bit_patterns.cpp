@@ -1,8 +1,8 @@
 #include "bit_patterns.hpp"
 
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <bit>
 #include <cstdint>

@@ -2,12 +2,13 @@
 
 #include "bit_patterns.hpp"
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "model/format_traits.hpp"
 #include "resources/templates.hpp"
 #include "shell/binora_globals.hpp"
 #include "startup/start_up.hpp"
+#include "state/comun.hpp"
+#include "testing/words.hpp"
 
 namespace binora::testing {
 
@@ -72,13 +73,13 @@ std::string MainDialogTest::shown_hex(int kind) {
     std::string bits;
     for (const Field& field : fields_of(kind))
         bits += text(field.edit);
-    const int storage_bits = format_of(kind).storage_bits;
+    const int storage_bits = find_format(kind)->storage_bits;
     if (bits.size() != static_cast<std::size_t>(storage_bits)) return "bad length " + bits;
     return hex_string(word_from_bit_string(bits), storage_bits);
 }
 
 void MainDialogTest::show_word(int kind, Word128 word) {
-    const std::string bits = bit_string(word, format_of(kind).storage_bits);
+    const std::string bits = bit_string(word, find_format(kind)->storage_bits);
     std::size_t at = 0;
     for (const Field& field : fields_of(kind)) {
         DIALOG_SET_TEXT(dialog(), field.edit, bits.substr(at, field.bits));

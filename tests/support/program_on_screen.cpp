@@ -1,11 +1,11 @@
 #include "program_on_screen.hpp"
 
 #include "dialog/dialog_operations.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
 #include "shell/binora_globals.hpp"
 #include "startup/start_up.hpp"
+#include "state/comun.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "startup/shown_text.hpp"
+#include "testing/shown_text.hpp"
 
 #include "dialog/dialog_operations.hpp"
 #include "model/fixed_text.hpp"

@@ -1,4 +1,4 @@
-#include "model/comun.hpp"
+#include "state/comun.hpp"
 
 namespace binora {
 

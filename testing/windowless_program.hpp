@@ -11,6 +11,7 @@
 
 #include "dialog/dialog_record.hpp"
 #include "dialog/message_box.hpp"
+#include "model/language.hpp"
 
 #include <ostream>
 
@@ -18,8 +19,8 @@ namespace binora {
 
 class WindowlessProgram {
   public:
-    // Starts the program in language `lang` (1 Romanian, 2 English); see started().
-    WindowlessProgram(int lang, std::ostream& errors);
+    // Starts the program in language `lang`; see started().
+    WindowlessProgram(Language lang, std::ostream& errors);
     ~WindowlessProgram();
     WindowlessProgram(const WindowlessProgram&) = delete;
     WindowlessProgram& operator=(const WindowlessProgram&) = delete;

@@ -1,11 +1,11 @@
-#include "startup/windowless_program.hpp"
+#include "testing/windowless_program.hpp"
 
-#include "dialog/user_input.hpp"
-#include "model/comun.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
 #include "shell/binora_globals.hpp"
 #include "startup/start_up.hpp"
+#include "state/comun.hpp"
+#include "testing/user_input.hpp"
 
 #include <algorithm>
 #include <string>
@@ -24,7 +24,7 @@ void print_box(std::ostream& errors, const MessageBoxRequest& request) {
 
 } // namespace
 
-WindowlessProgram::WindowlessProgram(int lang, std::ostream& errors) : errors_(errors) {
+WindowlessProgram::WindowlessProgram(Language lang, std::ostream& errors) : errors_(errors) {
     previous_handler_ = set_message_box_handler(
         [this](const MessageBoxRequest& request) { print_box(errors_, request); });
     reset_shared_state();
@@ -35,7 +35,7 @@ WindowlessProgram::WindowlessProgram(int lang, std::ostream& errors) : errors_(e
         message_box("Error initializing application Binora", "Error", MessageIcon::None);
         return;
     }
-    if (lang == LANG_ENGLISH) user_click(main_dialog(), IDC_LANG_EN);
+    if (lang == Language::english) user_click(main_dialog(), IDC_LANG_EN);
 }
 
 WindowlessProgram::~WindowlessProgram() {

@@ -1,15 +1,11 @@
-// The infinity and NaN fill leaves other kinds alone; only the edits of the current kind are
-// enabled. (What a typed spelling fills is followed through the dialog in
-// typed_patterns_test.cpp.)
+// Only the edits of the current kind are enabled; the others keep their texts.
 
 #include "bitedit/enable_bit_edits.hpp"
-#include "bitedit/set_edits_infinity_nan.hpp"
-#include "current/class_state.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "main_dialog_test.hpp"
-#include "model/comun.hpp"
 #include "model/fixed_text.hpp"
 #include "resources/resource.hpp"
+#include "state/comun.hpp"
 
 #include <string>
 #include <vector>
@@ -17,27 +13,15 @@
 namespace binora::testing {
 namespace {
 
-class InfinityNanFill : public MainDialogTest {
+class EnableBitEdits : public MainDialogTest {
   protected:
     void use_kind(int kind) {
         COMUN.KIND_REAL = kind;
         ENABLEBITEDITS(dialog(), 0, EVENT_CLICKED);
     }
-    void typed(const char* value) {
-        COMUN.VALUE_CHAR = pad_to(value, VALUE_CHAR_LENGTH);
-        ISINFINITY_OR_NAN();
-        SETEDITSFORINFINITY_NAN(dialog(), IDC_VALUE_X, EVENT_CHANGED);
-    }
 };
 
-TEST_F(InfinityNanFill, AnUnknownKindChangesNothing) {
-    const std::vector<std::string> before{text(IDC_S32), text(IDC_E32), text(IDC_F32)};
-    COMUN.KIND_REAL = 0;
-    typed("-Inf");
-    EXPECT_EQ((std::vector<std::string>{text(IDC_S32), text(IDC_E32), text(IDC_F32)}), before);
-}
-
-TEST_F(InfinityNanFill, OnlyTheCurrentKindsEditsAreEnabled) {
+TEST_F(EnableBitEdits, OnlyTheCurrentKindsEditsAreEnabled) {
     const int kinds[] = {4, 8, 16};
     const std::vector<std::pair<int, int>> edits{
         {IDC_S32, 4}, {IDC_E32, 4},   {IDC_F32, 4},   {IDC_S64, 8},      {IDC_E64, 8},

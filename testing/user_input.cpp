@@ -1,4 +1,4 @@
-#include "dialog/user_input.hpp"
+#include "testing/user_input.hpp"
 
 #include "dialog/dialog_constants.hpp"
 #include "dialog/dialog_events.hpp"
