@@ -212,7 +212,7 @@ int truncated_operation(const ArithmeticCase& c, MpfrSlot (&operands)[3], MpfrSl
 } // namespace
 
 ArithmeticLayouts layouts_of(const ArithmeticCase& c) {
-    return {word_layout(*c.format), word_layout(c.operand_format())};
+    return {layout_of(*c.format), layout_of(c.operand_format())};
 }
 
 ArithmeticResult compute(const ArithmeticCase& c) {

@@ -86,8 +86,7 @@ OperandRead read_number(const FormatTraits& format, Rounding rounding, bool satu
     } else {
         x = truncated.truncated(format, ternary);
     }
-    const RoundedReal rounded =
-        round_into_format(format, word_layout(format), rounding, saturate, x);
+    const RoundedReal rounded = round_into_format(format, layout_of(format), rounding, saturate, x);
     return {OperandStatus::ok, rounded.word, rounded.flags};
 }
 

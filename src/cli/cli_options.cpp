@@ -47,15 +47,15 @@ std::vector<Column> choose_columns(std::string_view names, std::string& error) {
         const std::size_t comma = names.find(',', at);
         const std::string_view name = names.substr(at, comma - at);
         bool known = false;
-        for (std::size_t c = 0; c < COLUMN_NAMES.size(); ++c) {
-            if (COLUMN_NAMES[c] != name) continue;
+        for (std::size_t c = 0; c < COLUMNS.size(); ++c) {
+            if (COLUMNS[c].name != name) continue;
             columns.push_back(static_cast<Column>(c));
             known = true;
         }
         if (!known) {
             error = "unknown column '" + std::string(name) + "' (";
-            for (std::size_t c = 0; c < COLUMN_NAMES.size(); ++c)
-                error.append(c == 0 ? "" : ", ").append(COLUMN_NAMES[c]);
+            for (std::size_t c = 0; c < COLUMNS.size(); ++c)
+                error.append(c == 0 ? "" : ", ").append(COLUMNS[c].name);
             error += ')';
             return {};
         }
@@ -207,7 +207,7 @@ ParsedCommandLine parse_command_line(std::span<const char* const> arguments) {
                        " needs --op");
     for (const Column column : options.columns)
         if (is_operation_column(column))
-            return failure("column '" + std::string(COLUMN_NAMES[column]) + "' needs --op");
+            return failure("column '" + std::string(column_name(column)) + "' needs --op");
     // Words are checked once the kind is known, before any value is read.
     for (const std::string& value : options.values)
         if (is_storage_word_text(value) && !parse_storage_word(value, options.kind->format))

@@ -92,7 +92,7 @@ void append_json(std::string& out, const ReadOut& read_out, Columns columns) {
     out += '{';
     for (std::size_t i = 0; i < columns.size(); ++i) {
         out += i == 0 ? "\"" : ",\"";
-        out += COLUMN_NAMES[columns[i]];
+        out += column_name(columns[i]);
         out += "\":\"";
         // Only the input needs escaping (read_out.hpp).
         if (columns[i] == COL_INPUT)

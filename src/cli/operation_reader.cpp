@@ -109,7 +109,7 @@ bool OperationReader::fill_row(std::size_t index, Rounding rounding,
     const ArithmeticResult result = compute(arithmetic_case, layouts_);
     out[COL_STATUS] = "ok";
     read_out_value(*arithmetic_case.format, result.word, options_.lang, row.result, parts_);
-    put_read_out(row.result, out);
+    put_read_out(row.result, columns_, out);
     out[COL_FLAGS] = flags_text(result.flags);
     if (grs_ && result.real == RealKind::number) {
         row.grs[0] = result.grs.guard ? '1' : '0';

@@ -4,7 +4,7 @@ namespace binora::cli {
 
 void append_text(std::string& out, const ReadOut& read_out, Columns columns) {
     for (const Column column : columns) {
-        out += COLUMN_NAMES[column];
+        out += column_name(column);
         out += ':';
         if (!read_out[column].empty()) {
             out += ' ';

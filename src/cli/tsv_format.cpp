@@ -69,7 +69,7 @@ void append_escaped(std::string& out, std::string_view text) {
 void append_tsv_header(std::string& out, Columns columns) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i != 0) out += '\t';
-        out += COLUMN_NAMES[columns[i]];
+        out += column_name(columns[i]);
     }
     out += '\n';
 }

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace binora::cli {
 
@@ -39,8 +40,9 @@ class ValueReader {
 
     const CliKind& kind_;
     Language lang_;
-    unsigned parts_;     // the read-out parts the columns need (value_read_out.hpp)
-    bool error_ = false; // the error columns are asked for
+    std::vector<Column> columns_; // written
+    unsigned parts_;              // the read-out parts the columns need (value_read_out.hpp)
+    bool error_ = false;          // the error columns are asked for
     MessageSink messages_;
     std::string typed_;      // the text as typed into the value edit
     std::string message_;    // the message being said

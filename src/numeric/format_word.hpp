@@ -11,7 +11,11 @@
 #include "model/format_traits.hpp"
 #include "numeric/storage_word.hpp"
 
+#include <array>
+#include <cstddef>
+#include <functional>
 #include <optional>
+#include <type_traits>
 
 namespace binora {
 
@@ -41,13 +45,45 @@ constexpr WordLayout word_layout(const FormatTraits& format) {
     return layout;
 }
 
+// The layouts of the table's rows, worked out when the program is compiled.
+inline constexpr std::array<WordLayout, FORMATS.size()> FORMAT_LAYOUTS = [] {
+    std::array<WordLayout, FORMATS.size()> layouts{};
+    for (std::size_t i = 0; i < FORMATS.size(); ++i)
+        layouts[i] = word_layout(FORMATS[i]);
+    return layouts;
+}();
+inline constexpr std::array<WordLayout, NARROW_FORMATS.size()> NARROW_LAYOUTS = [] {
+    std::array<WordLayout, NARROW_FORMATS.size()> layouts{};
+    for (std::size_t i = 0; i < NARROW_FORMATS.size(); ++i)
+        layouts[i] = word_layout(NARROW_FORMATS[i]);
+    return layouts;
+}();
+
+// The layout of `format`: its row's, looked up, for a row of the table (every format a run
+// reads words of); worked out for any other.
+constexpr WordLayout layout_of(const FormatTraits& format) {
+    if (!std::is_constant_evaluated()) {
+        const std::less<const FormatTraits*> before;
+        const auto row_of = [&](const auto& table) -> std::ptrdiff_t {
+            if (before(&format, table.data()) || !before(&format, table.data() + table.size()))
+                return -1;
+            return &format - table.data();
+        };
+        if (const auto row = row_of(FORMATS); row >= 0)
+            return FORMAT_LAYOUTS[static_cast<std::size_t>(row)];
+        if (const auto row = row_of(NARROW_FORMATS); row >= 0)
+            return NARROW_LAYOUTS[static_cast<std::size_t>(row)];
+    }
+    return word_layout(format);
+}
+
 // Every bit of the storage width.
 constexpr Word128 storage_mask(const FormatTraits& format) {
-    return word_layout(format).storage;
+    return layout_of(format).storage;
 }
 
 constexpr Word128 sign_mask(const FormatTraits& format) {
-    return word_layout(format).sign;
+    return layout_of(format).sign;
 }
 
 // The all-ones exponent field, as a number.
@@ -57,14 +93,14 @@ constexpr unsigned exponent_field_ones(const FormatTraits& format) {
 
 // The all-ones trailing significand field, as a number.
 constexpr Word128 fraction_ones(const FormatTraits& format) {
-    return word_layout(format).fraction;
+    return layout_of(format).fraction;
 }
 
 constexpr bool sign_of(const WordLayout& layout, Word128 word) {
     return (word & layout.sign) != 0;
 }
 constexpr bool sign_of(const FormatTraits& format, Word128 word) {
-    return sign_of(word_layout(format), word);
+    return sign_of(layout_of(format), word);
 }
 
 // The biased exponent field.
@@ -72,7 +108,7 @@ constexpr unsigned exponent_field(const WordLayout& layout, Word128 word) {
     return static_cast<unsigned>((word & layout.exponent) >> layout.fraction_bits);
 }
 constexpr unsigned exponent_field(const FormatTraits& format, Word128 word) {
-    return exponent_field(word_layout(format), word);
+    return exponent_field(layout_of(format), word);
 }
 
 // The trailing significand field.
@@ -80,7 +116,7 @@ constexpr Word128 fraction_field(const WordLayout& layout, Word128 word) {
     return word & layout.fraction;
 }
 constexpr Word128 fraction_field(const FormatTraits& format, Word128 word) {
-    return fraction_field(word_layout(format), word);
+    return fraction_field(layout_of(format), word);
 }
 
 // The word without its sign bit (nor any bit above the storage width).
@@ -88,7 +124,7 @@ constexpr Word128 magnitude_of(const WordLayout& layout, Word128 word) {
     return word & layout.magnitude;
 }
 constexpr Word128 magnitude_of(const FormatTraits& format, Word128 word) {
-    return magnitude_of(word_layout(format), word);
+    return magnitude_of(layout_of(format), word);
 }
 
 constexpr bool is_nan_word(const WordLayout& layout, Word128 word) {
@@ -97,7 +133,7 @@ constexpr bool is_nan_word(const WordLayout& layout, Word128 word) {
     return layout.infinities ? fraction != 0 : fraction == layout.fraction;
 }
 constexpr bool is_nan_word(const FormatTraits& format, Word128 word) {
-    return is_nan_word(word_layout(format), word);
+    return is_nan_word(layout_of(format), word);
 }
 
 constexpr bool is_infinity_word(const WordLayout& layout, Word128 word) {
@@ -105,7 +141,7 @@ constexpr bool is_infinity_word(const WordLayout& layout, Word128 word) {
            (word & layout.fraction) == 0;
 }
 constexpr bool is_infinity_word(const FormatTraits& format, Word128 word) {
-    return is_infinity_word(word_layout(format), word);
+    return is_infinity_word(layout_of(format), word);
 }
 
 // Whether the word is a finite number other than zero.
@@ -118,14 +154,14 @@ constexpr bool is_finite_nonzero_word(const WordLayout& layout, Word128 word) {
 // The top bit of the trailing significand field: set in a quiet NaN, clear in a signalling
 // one (E5M2 too; E4M3's only NaNs have it set, so they are quiet).
 constexpr Word128 quiet_bit(const FormatTraits& format) {
-    return word_layout(format).quiet;
+    return layout_of(format).quiet;
 }
 
 constexpr bool is_signalling_nan_word(const WordLayout& layout, Word128 word) {
     return is_nan_word(layout, word) && (word & layout.quiet) == 0;
 }
 constexpr bool is_signalling_nan_word(const FormatTraits& format, Word128 word) {
-    return is_signalling_nan_word(word_layout(format), word);
+    return is_signalling_nan_word(layout_of(format), word);
 }
 
 // The infinity of the sign: the all-ones exponent field and a zero significand. Meaningful
@@ -134,7 +170,7 @@ constexpr Word128 infinity_word(const WordLayout& layout, bool negative) {
     return (negative ? layout.sign : 0) | layout.exponent;
 }
 constexpr Word128 infinity_word(const FormatTraits& format, bool negative) {
-    return infinity_word(word_layout(format), negative);
+    return infinity_word(layout_of(format), negative);
 }
 
 // The default quiet NaN of the sign: only the top significand bit set (E4M3: its NaN, every
@@ -143,7 +179,7 @@ constexpr Word128 default_nan_word(const WordLayout& layout, bool negative) {
     return infinity_word(layout, negative) | (layout.infinities ? layout.quiet : layout.fraction);
 }
 constexpr Word128 default_nan_word(const FormatTraits& format, bool negative) {
-    return default_nan_word(word_layout(format), negative);
+    return default_nan_word(layout_of(format), negative);
 }
 
 // The NaN a typed NaN spelling stands for: every significand bit set, with the sign.
@@ -156,7 +192,7 @@ constexpr Word128 largest_finite_magnitude(const WordLayout& layout) {
     return layout.infinities ? layout.exponent - 1 : (layout.exponent | layout.fraction) - 1;
 }
 constexpr Word128 largest_finite_magnitude(const FormatTraits& format) {
-    return largest_finite_magnitude(word_layout(format));
+    return largest_finite_magnitude(layout_of(format));
 }
 
 // A finite nonzero word's number as significand * 2^exponent2, the significand an integer
@@ -174,7 +210,7 @@ constexpr WordSignificand significand_of(const FormatTraits& format, const WordL
             static_cast<int>(biased) - format.bias - format.significand_bits};
 }
 constexpr WordSignificand significand_of(const FormatTraits& format, Word128 word) {
-    return significand_of(format, word_layout(format), word);
+    return significand_of(format, layout_of(format), word);
 }
 
 // Checked where it is compiled: the layouts of binary16 and E4M3.
@@ -197,17 +233,17 @@ struct ClassFlags {
 };
 
 constexpr ClassFlags class_of_word(const FormatTraits& format, Word128 word) {
-    const unsigned exponent = exponent_field(format, word);
-    const Word128 fraction = fraction_field(format, word);
+    const WordLayout layout = layout_of(format);
+    const unsigned exponent = exponent_field(layout, word);
+    const unsigned ones = exponent_field_ones(format);
+    const Word128 fraction = fraction_field(layout, word);
     ClassFlags flags;
     flags.is_zero = exponent == 0 && fraction == 0;
     flags.is_subnormal = exponent == 0 && fraction != 0;
-    flags.is_infinity = is_infinity_word(format, word);
-    flags.is_nan = is_nan_word(format, word);
+    flags.is_infinity = is_infinity_word(layout, word);
+    flags.is_nan = is_nan_word(layout, word);
     flags.is_finite = !flags.is_infinity && !flags.is_nan;
-    flags.is_exp_max = format.top == TopExponent::infinity_and_nan
-                           ? (exponent >> 1) == (exponent_field_ones(format) >> 1)
-                           : exponent == exponent_field_ones(format);
+    flags.is_exp_max = layout.infinities ? (exponent >> 1) == (ones >> 1) : exponent == ones;
     flags.is_exp_min = (exponent >> 1) == 0;
     return flags;
 }

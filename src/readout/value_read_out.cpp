@@ -82,20 +82,27 @@ void read_out_value(const FormatTraits& format, Word128 word, Language lang, Val
         out.hex = std::string_view(out.hex_storage,
                                    static_cast<std::size_t>(hex_digits(format.storage_bits)));
     }
-    out.flags = class_of_word(format, word);
+    // The class, unless only the bits or forms of the value are asked for.
+    const unsigned forms = PART_FIELDS | PART_HEX | PART_VALUE | PART_HEXFLOAT;
+    out.flags =
+        (parts & ~forms) != 0 || standing != nullptr ? class_of_word(format, word) : ClassFlags{};
     if (asked(PART_CLASS)) out.class_text = class_text(out.flags, format, lang, out.class_storage);
     if (asked(PART_VALUE)) out.value = canonical_value(format, word, out.value_storage);
     if (asked(PART_HEXFLOAT)) out.hexfloat = write_hex_float(format, word, out.hexfloat_storage);
 
-    const StandingFields own{exponent_field(format, word), fraction_field(format, word), out.flags};
-    const StandingFields& rows = standing != nullptr ? *standing : own;
-    out.finite = rows.flags.is_finite;
+    out.finite = (standing != nullptr ? standing->flags : out.flags).is_finite;
     if (!out.finite) return; // no parameter rows and no exact value
     NumberText* room = out.row_storage;
-    if (asked(PART_EXPONENT_ROW))
-        out.exponent_row = exponent_row(format, rows.exponent, rows.flags, lang, room[0]);
-    if (asked(PART_SIGNIFICAND_ROW))
-        out.significand_row = significand_row(format, rows.significand, rows.flags, lang, room[1]);
+    if (asked(PART_EXPONENT_ROW) || asked(PART_SIGNIFICAND_ROW)) {
+        const StandingFields own{exponent_field(format, word), fraction_field(format, word),
+                                 out.flags};
+        const StandingFields& rows = standing != nullptr ? *standing : own;
+        if (asked(PART_EXPONENT_ROW))
+            out.exponent_row = exponent_row(format, rows.exponent, rows.flags, lang, room[0]);
+        if (asked(PART_SIGNIFICAND_ROW))
+            out.significand_row =
+                significand_row(format, rows.significand, rows.flags, lang, room[1]);
+    }
     if (asked(PART_ULP_ROW)) out.ulp_row = ulp_row(format, word, room[2]);
     if (asked(PART_NEXT_UP)) out.next_up = neighbour_row(format, word, true, false, lang, room[3]);
     if (asked(PART_NEXT_DOWN))

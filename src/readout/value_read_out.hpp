@@ -38,7 +38,7 @@ struct ValueReadOut {
     std::string_view value;      // X in canonical form, as the value edit shows it
     std::string_view hexfloat;   // X in C99 hexadecimal form (hex_float.hpp)
 
-    ClassFlags flags; // the class of the word
+    ClassFlags flags; // the class of the word, when read_out_value classifies it
     // The parameter list is offered for finite X only; for infinities and NaNs the rows and
     // the exact value are empty.
     bool finite = false;
@@ -97,8 +97,10 @@ struct StandingFields {
 
 // Fills `out` with the read-outs of the datum stored in `word` (its low storage-width bits)
 // in `format`, with the texts of language `lang`: the parts asked for (ReadOutPart bits), the
-// others empty. `flags` and `finite` are always set; with `standing`, rows 1 and 2 are those
-// of the standing fields and `finite` is the standing class's.
+// others empty. `flags` and `finite` are set when the class, a parameter row or the exact value
+// is asked for, or `standing` is given (all false when only the bits or forms of the value
+// are); with `standing`, rows 1 and 2 are those of the standing fields and `finite` is the
+// standing class's.
 void read_out_value(const FormatTraits& format, Word128 word, Language lang, ValueReadOut& out,
                     unsigned parts = ALL_PARTS, const StandingFields* standing = nullptr);
 

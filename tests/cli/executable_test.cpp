@@ -53,10 +53,10 @@ TEST(Executable, ExitStatusesAndMessages) {
         {{"--columns", "hex,Hex"},
          "",
          2,
-         "binora-cli: unknown column 'Hex' (input, kind, status, sign, exponent, significand, "
-         "hex, class, value, E, E_label, sig, ulp, next_up, next_down, next_up_bits, "
-         "next_down_bits, epsilon, exact, error, error_ulps, hexfloat, op, round, a, b, c, "
-         "operand_flags, real, grs, flags)\n" +
+         "binora-cli: unknown column 'Hex' (input, kind, status, op, round, a, b, c, "
+         "operand_flags, sign, exponent, significand, hex, class, value, E, E_label, sig, ulp, "
+         "next_up, next_down, next_up_bits, next_down_bits, epsilon, exact, hexfloat, real, error, "
+         "error_ulps, grs, flags)\n" +
              USAGE},
         {{"--fast", "1"}, "", 2, "binora-cli: unknown option --fast\n" + USAGE},
         // Operations: a line that is not one is invalid; options and arguments that do not
