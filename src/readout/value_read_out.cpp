@@ -82,13 +82,15 @@ void read_out_value(const FormatTraits& format, Word128 word, Language lang, Val
         out.hex = std::string_view(out.hex_storage,
                                    static_cast<std::size_t>(hex_digits(format.storage_bits)));
     }
-    // The class, unless only the bits or forms of the value are asked for.
-    const unsigned forms = PART_FIELDS | PART_HEX | PART_VALUE | PART_HEXFLOAT;
-    out.flags =
-        (parts & ~forms) != 0 || standing != nullptr ? class_of_word(format, word) : ClassFlags{};
-    if (asked(PART_CLASS)) out.class_text = class_text(out.flags, format, lang, out.class_storage);
     if (asked(PART_VALUE)) out.value = canonical_value(format, word, out.value_storage);
     if (asked(PART_HEXFLOAT)) out.hexfloat = write_hex_float(format, word, out.hexfloat_storage);
+    // The class, unless only the bits or forms of the value are asked for.
+    const unsigned forms = PART_FIELDS | PART_HEX | PART_VALUE | PART_HEXFLOAT;
+    out.flags = {};
+    out.finite = false;
+    if ((parts & ~forms) == 0 && standing == nullptr) return;
+    out.flags = class_of_word(format, word);
+    if (asked(PART_CLASS)) out.class_text = class_text(out.flags, format, lang, out.class_storage);
 
     out.finite = (standing != nullptr ? standing->flags : out.flags).is_finite;
     if (!out.finite) return; // no parameter rows and no exact value
