@@ -49,6 +49,8 @@ OperationReader::OperationReader(const CliOptions& options, std::span<const Colu
     case_.source = &options.operand_kind().format;
     case_.saturate = options.saturate;
     layouts_ = layouts_of(case_);
+    for (std::size_t i = 0; i < options.roundings.size(); ++i)
+        shown_.emplace_back(rows_[i].result, columns);
     for (const Column column : columns) {
         if (column == COL_REAL) exact_parts_ |= EXACT_REAL;
         if (column == COL_ERROR || column == COL_ERROR_ULPS) exact_parts_ |= EXACT_ERROR;
@@ -109,7 +111,7 @@ bool OperationReader::fill_row(std::size_t index, Rounding rounding,
     const ArithmeticResult result = compute(arithmetic_case, layouts_);
     out[COL_STATUS] = "ok";
     read_out_value(*arithmetic_case.format, result.word, options_.lang, row.result, parts_);
-    put_read_out(row.result, columns_, out);
+    shown_[index].put(out);
     out[COL_FLAGS] = flags_text(result.flags);
     if (grs_ && result.real == RealKind::number) {
         row.grs[0] = result.grs.guard ? '1' : '0';

@@ -68,7 +68,8 @@ class OperationReader {
     bool operand_words_;          // a, b or c is written
     MessageSink messages_;
     std::string message_;
-    std::unique_ptr<Row[]> rows_; // one per direction
+    std::unique_ptr<Row[]> rows_;       // one per direction
+    std::vector<ReadOutColumns> shown_; // the columns that show each row's result
     std::vector<std::string_view> tokens_;
 };
 

@@ -17,13 +17,18 @@ unsigned read_out_parts(std::span<const Column> columns) {
     return parts;
 }
 
-void put_read_out(const ValueReadOut& read_out, std::span<const Column> columns, ReadOut& out) {
+ReadOutColumns::ReadOutColumns(const ValueReadOut& source, std::span<const Column> columns)
+    : source_(source) {
     for (const Column column : columns) {
         const ColumnDescription& description = COLUMNS[column];
-        if (description.text == nullptr) continue;
-        out[column] = description.finite_only && !read_out.finite ? std::string_view()
-                                                                  : description.text(read_out);
+        if (description.text.given())
+            bound_.push_back({column, &description.text.in(source), description.finite_only});
     }
+}
+
+void ReadOutColumns::put(ReadOut& out) const {
+    for (const Bound& bound : bound_)
+        out[bound.column] = bound.finite_only && !source_.finite ? std::string_view() : *bound.text;
 }
 
 } // namespace binora::cli

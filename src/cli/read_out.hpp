@@ -64,11 +64,32 @@ enum class ColumnUse {
     operation,        // for an operation only, by default
 };
 
+// Where a column's text stands among the read-out core's texts: a text of the read-out's own,
+// or the text or caption of one of its parameter rows; nowhere for the columns the readers
+// fill themselves.
+struct ReadOutText {
+    std::string_view ValueReadOut::*own = nullptr;
+    RowText ValueReadOut::*row = nullptr;
+    std::string_view RowText::*of_row = nullptr;
+
+    constexpr bool given() const { return own != nullptr || row != nullptr; }
+    const std::string_view& in(const ValueReadOut& read_out) const {
+        return own != nullptr ? read_out.*own : (read_out.*row).*of_row;
+    }
+};
+
+constexpr ReadOutText own_text(std::string_view ValueReadOut::*text) {
+    return {text, nullptr, nullptr};
+}
+constexpr ReadOutText row_text(RowText ValueReadOut::*row,
+                               std::string_view RowText::*text = &RowText::text) {
+    return {nullptr, row, text};
+}
+
 struct ColumnDescription {
     std::string_view name;
-    // Its text in the read-out core's texts, which need the part `part`; none for the
-    // columns the readers fill themselves.
-    std::string_view (*text)(const ValueReadOut&) = nullptr;
+    // Its text in the read-out core's texts, which need the part `part`.
+    ReadOutText text = {};
     unsigned part = 0;
     // Shown for a finite number only (the parameter list and the exact value).
     bool finite_only = false;
@@ -81,48 +102,44 @@ inline constexpr std::array<ColumnDescription, COLUMN_COUNT> COLUMNS = {{
     {"input"}, {"kind"}, {"status"},
     // An operation's name and rounding direction, its operands' storage words, and the flags
     // reading them raised.
-    {"op", nullptr, 0, false, ColumnUse::operation},
-    {"round", nullptr, 0, false, ColumnUse::operation},
-    {"a", nullptr, 0, false, ColumnUse::operation},
-    {"b", nullptr, 0, false, ColumnUse::operation},
-    {"c", nullptr, 0, false, ColumnUse::operation},
-    {"operand_flags", nullptr, 0, false, ColumnUse::operation},
+    {"op", {}, 0, false, ColumnUse::operation},
+    {"round", {}, 0, false, ColumnUse::operation},
+    {"a", {}, 0, false, ColumnUse::operation},
+    {"b", {}, 0, false, ColumnUse::operation},
+    {"c", {}, 0, false, ColumnUse::operation},
+    {"operand_flags", {}, 0, false, ColumnUse::operation},
     // The bit edits of the kind (binary128's significand edits joined), the storage word in
     // upper-case hexadecimal, IDC_DATATYPE, IDC_VALUE_X after the rebuild.
-    {"sign", [](const ValueReadOut& r) { return r.sign; }, PART_FIELDS},
-    {"exponent", [](const ValueReadOut& r) { return r.exponent; }, PART_FIELDS},
-    {"significand", [](const ValueReadOut& r) { return r.significand; }, PART_FIELDS},
-    {"hex", [](const ValueReadOut& r) { return r.hex; }, PART_HEX},
-    {"class", [](const ValueReadOut& r) { return r.class_text; }, PART_CLASS},
-    {"value", [](const ValueReadOut& r) { return r.value; }, PART_VALUE},
+    {"sign", own_text(&ValueReadOut::sign), PART_FIELDS},
+    {"exponent", own_text(&ValueReadOut::exponent), PART_FIELDS},
+    {"significand", own_text(&ValueReadOut::significand), PART_FIELDS},
+    {"hex", own_text(&ValueReadOut::hex), PART_HEX},
+    {"class", own_text(&ValueReadOut::class_text), PART_CLASS},
+    {"value", own_text(&ValueReadOut::value), PART_VALUE},
     // The parameter rows: 1 with its caption, 2 to 5 in decimal, 4 and 5 with the Binary box
     // checked, 6; and the exact decimal value.
-    {"E", [](const ValueReadOut& r) { return r.exponent_row.text; }, PART_EXPONENT_ROW, true},
-    {"E_label", [](const ValueReadOut& r) { return r.exponent_row.caption; }, PART_EXPONENT_ROW,
-     true},
-    {"sig", [](const ValueReadOut& r) { return r.significand_row.text; }, PART_SIGNIFICAND_ROW,
-     true},
-    {"ulp", [](const ValueReadOut& r) { return r.ulp_row.text; }, PART_ULP_ROW, true},
-    {"next_up", [](const ValueReadOut& r) { return r.next_up.text; }, PART_NEXT_UP, true},
-    {"next_down", [](const ValueReadOut& r) { return r.next_down.text; }, PART_NEXT_DOWN, true},
-    {"next_up_bits", [](const ValueReadOut& r) { return r.next_up_bits.text; },
-     PART_NEXT_UP_BITS, true},
-    {"next_down_bits", [](const ValueReadOut& r) { return r.next_down_bits.text; },
-     PART_NEXT_DOWN_BITS, true},
-    {"epsilon", [](const ValueReadOut& r) { return r.epsilon_row.text; }, PART_EPSILON_ROW, true},
-    {"exact", [](const ValueReadOut& r) { return r.exact; }, PART_EXACT, true},
+    {"E", row_text(&ValueReadOut::exponent_row), PART_EXPONENT_ROW, true},
+    {"E_label", row_text(&ValueReadOut::exponent_row, &RowText::caption), PART_EXPONENT_ROW, true},
+    {"sig", row_text(&ValueReadOut::significand_row), PART_SIGNIFICAND_ROW, true},
+    {"ulp", row_text(&ValueReadOut::ulp_row), PART_ULP_ROW, true},
+    {"next_up", row_text(&ValueReadOut::next_up), PART_NEXT_UP, true},
+    {"next_down", row_text(&ValueReadOut::next_down), PART_NEXT_DOWN, true},
+    {"next_up_bits", row_text(&ValueReadOut::next_up_bits), PART_NEXT_UP_BITS, true},
+    {"next_down_bits", row_text(&ValueReadOut::next_down_bits), PART_NEXT_DOWN_BITS, true},
+    {"epsilon", row_text(&ValueReadOut::epsilon_row), PART_EPSILON_ROW, true},
+    {"exact", own_text(&ValueReadOut::exact), PART_EXACT, true},
     // X in C99 hexadecimal form.
-    {"hexfloat", [](const ValueReadOut& r) { return r.hexfloat; }, PART_HEXFLOAT, false,
+    {"hexfloat", own_text(&ValueReadOut::hexfloat), PART_HEXFLOAT, false,
      ColumnUse::value_on_request},
     // An operation's exact result (arith/exact_result.hpp).
-    {"real", nullptr, 0, false, ColumnUse::operation},
+    {"real", {}, 0, false, ColumnUse::operation},
     // A value's typed decimal minus X, exactly, and in units of ULP(X), empty for a storage
     // word, an infinity or a NaN; an operation's stored result minus its exact result.
-    {"error", nullptr, 0, false, ColumnUse::value_on_request},
-    {"error_ulps", nullptr, 0, false, ColumnUse::value_on_request},
+    {"error", {}, 0, false, ColumnUse::value_on_request},
+    {"error_ulps", {}, 0, false, ColumnUse::value_on_request},
     // An operation's guard, round and sticky bits of the exact result, and its flags.
-    {"grs", nullptr, 0, false, ColumnUse::operation},
-    {"flags", nullptr, 0, false, ColumnUse::operation},
+    {"grs", {}, 0, false, ColumnUse::operation},
+    {"flags", {}, 0, false, ColumnUse::operation},
 }};
 // clang-format on
 
@@ -150,8 +167,24 @@ struct ReadOut {
 // The read-out parts (readout/value_read_out.hpp: ReadOutPart) that `columns` show.
 unsigned read_out_parts(std::span<const Column> columns);
 
-// Puts the read-out's texts of `columns` into their columns of `out` (those of the parameter
-// list and the exact value for a finite value only); the others are left as they are.
-void put_read_out(const ValueReadOut& read_out, std::span<const Column> columns, ReadOut& out);
+// The columns among `columns` that show texts of the read-out `source`, bound once to where
+// those texts stand in it, so that putting them into a read-out of columns is a copy each.
+class ReadOutColumns {
+  public:
+    ReadOutColumns(const ValueReadOut& source, std::span<const Column> columns);
+
+    // Puts the source's texts into their columns of `out` (those of the parameter list and
+    // the exact value for a finite value only); the other columns are left as they are.
+    void put(ReadOut& out) const;
+
+  private:
+    struct Bound {
+        Column column;
+        const std::string_view* text;
+        bool finite_only;
+    };
+    const ValueReadOut& source_;
+    std::vector<Bound> bound_;
+};
 
 } // namespace binora::cli

@@ -17,8 +17,8 @@ constexpr std::size_t SHORTEST_READ_TEXT = 3; // the value edit reads nothing sh
 
 ValueReader::ValueReader(const CliKind& kind, Language lang, std::span<const Column> columns,
                          MessageSink messages)
-    : kind_(kind), lang_(lang), columns_(columns.begin(), columns.end()),
-      parts_(read_out_parts(columns)), messages_(std::move(messages)) {
+    : kind_(kind), lang_(lang), parts_(read_out_parts(columns)), messages_(std::move(messages)),
+      shown_(read_out_, columns) {
     for (const Column column : columns)
         error_ = error_ || column == COL_ERROR || column == COL_ERROR_ULPS;
 }
@@ -69,7 +69,7 @@ void ValueReader::read(std::string_view input, ReadOut& out) {
 
     const FormatTraits& format = kind_.format;
     read_out_value(format, word, lang_, read_out_, parts_);
-    put_read_out(read_out_, columns_, out);
+    shown_.put(out);
     // A typed decimal number, read into a finite number (typed_ is empty for a storage word).
     if (error_ && !typed_.empty() &&
         write_conversion_error(format, typed_, word, error_text_, error_ulps_text_)) {

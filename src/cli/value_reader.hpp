@@ -40,13 +40,13 @@ class ValueReader {
 
     const CliKind& kind_;
     Language lang_;
-    std::vector<Column> columns_; // written
-    unsigned parts_;              // the read-out parts the columns need (value_read_out.hpp)
-    bool error_ = false;          // the error columns are asked for
+    unsigned parts_;     // the read-out parts the columns need (value_read_out.hpp)
+    bool error_ = false; // the error columns are asked for
     MessageSink messages_;
     std::string typed_;      // the text as typed into the value edit
     std::string message_;    // the message being said
     ValueReadOut read_out_;  // the latest value's texts, which `out` views
+    ReadOutColumns shown_;   // the columns that show them
     std::string error_text_; // the latest value's error columns
     std::string error_ulps_text_;
 };

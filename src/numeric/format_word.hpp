@@ -255,13 +255,13 @@ constexpr ClassFlags class_of_word(const FormatTraits& format, Word128 word) {
 // infinity stays where it is in its own direction; a NaN is returned unchanged. None beyond
 // the largest finite number of a format without infinities.
 constexpr std::optional<Word128> next_word(const FormatTraits& format, Word128 word, bool upward) {
-    word &= storage_mask(format);
-    if (is_nan_word(format, word)) return word;
-    if (magnitude_of(format, word) == 0) return upward ? Word128{1} : sign_mask(format) | 1;
-    if (upward == sign_of(format, word)) return word - 1; // toward zero
-    if (is_infinity_word(format, word)) return word;
-    if (format.top != TopExponent::infinity_and_nan &&
-        magnitude_of(format, word) == largest_finite_magnitude(format))
+    const WordLayout layout = layout_of(format);
+    word &= layout.storage;
+    if (is_nan_word(layout, word)) return word;
+    if (magnitude_of(layout, word) == 0) return upward ? Word128{1} : layout.sign | 1;
+    if (upward == sign_of(layout, word)) return word - 1; // toward zero
+    if (is_infinity_word(layout, word)) return word;
+    if (!layout.infinities && magnitude_of(layout, word) == largest_finite_magnitude(layout))
         return std::nullopt;
     return word + 1;
 }

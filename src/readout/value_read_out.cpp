@@ -9,56 +9,23 @@ namespace binora {
 
 namespace {
 
-// Empties the views of `parts`, one part (ReadOutPart bit) at a time.
+// Empties the views of `parts` (ReadOutPart bits).
 void empty_parts(ValueReadOut& out, unsigned parts) {
-    for (; parts != 0; parts &= parts - 1) {
-        switch (parts & (0U - parts)) {
-        case PART_FIELDS:
-            out.sign = out.exponent = out.significand = {};
-            break;
-        case PART_HEX:
-            out.hex = {};
-            break;
-        case PART_CLASS:
-            out.class_text = {};
-            break;
-        case PART_VALUE:
-            out.value = {};
-            break;
-        case PART_EXPONENT_ROW:
-            out.exponent_row = {};
-            break;
-        case PART_SIGNIFICAND_ROW:
-            out.significand_row = {};
-            break;
-        case PART_ULP_ROW:
-            out.ulp_row = {};
-            break;
-        case PART_NEXT_UP:
-            out.next_up = {};
-            break;
-        case PART_NEXT_DOWN:
-            out.next_down = {};
-            break;
-        case PART_NEXT_UP_BITS:
-            out.next_up_bits = {};
-            break;
-        case PART_NEXT_DOWN_BITS:
-            out.next_down_bits = {};
-            break;
-        case PART_EPSILON_ROW:
-            out.epsilon_row = {};
-            break;
-        case PART_EXACT:
-            out.exact = {};
-            break;
-        case PART_HEXFLOAT:
-            out.hexfloat = {};
-            break;
-        default:
-            break;
-        }
-    }
+    const auto part = [parts](ReadOutPart one) { return (parts & one) != 0; };
+    if (part(PART_FIELDS)) out.sign = out.exponent = out.significand = {};
+    if (part(PART_HEX)) out.hex = {};
+    if (part(PART_CLASS)) out.class_text = {};
+    if (part(PART_VALUE)) out.value = {};
+    if (part(PART_EXPONENT_ROW)) out.exponent_row = {};
+    if (part(PART_SIGNIFICAND_ROW)) out.significand_row = {};
+    if (part(PART_ULP_ROW)) out.ulp_row = {};
+    if (part(PART_NEXT_UP)) out.next_up = {};
+    if (part(PART_NEXT_DOWN)) out.next_down = {};
+    if (part(PART_NEXT_UP_BITS)) out.next_up_bits = {};
+    if (part(PART_NEXT_DOWN_BITS)) out.next_down_bits = {};
+    if (part(PART_EPSILON_ROW)) out.epsilon_row = {};
+    if (part(PART_EXACT)) out.exact = {};
+    if (part(PART_HEXFLOAT)) out.hexfloat = {};
 }
 
 } // namespace
