@@ -19,16 +19,17 @@
 
 namespace binora {
 
-// The masks of a format's storage word.
+// The masks of a format's storage word (left uninitialised by default: word_layout fills
+// every member).
 struct WordLayout {
-    Word128 storage = 0;    // every bit of the storage width
-    Word128 sign = 0;       // the sign bit
-    Word128 magnitude = 0;  // every bit of the storage width but the sign bit
-    Word128 exponent = 0;   // every bit of the exponent field, in place
-    Word128 fraction = 0;   // every bit of the trailing significand field
-    Word128 quiet = 0;      // the top bit of the trailing significand field
-    int fraction_bits = 0;  // the width of the trailing significand field
-    bool infinities = true; // the all-ones exponent holds infinities and NaNs, not numbers
+    Word128 storage;   // every bit of the storage width
+    Word128 sign;      // the sign bit
+    Word128 magnitude; // every bit of the storage width but the sign bit
+    Word128 exponent;  // every bit of the exponent field, in place
+    Word128 fraction;  // every bit of the trailing significand field
+    Word128 quiet;     // the top bit of the trailing significand field
+    int fraction_bits; // the width of the trailing significand field
+    bool infinities;   // the all-ones exponent holds infinities and NaNs, not numbers
 };
 
 constexpr WordLayout word_layout(const FormatTraits& format) {
@@ -60,8 +61,8 @@ inline constexpr std::array<WordLayout, NARROW_FORMATS.size()> NARROW_LAYOUTS = 
 }();
 
 // The layout of `format`: its row's, looked up, for a row of the table (every format a run
-// reads words of); worked out for any other.
-constexpr WordLayout layout_of(const FormatTraits& format) {
+// reads words of); worked out into `scratch` for any other.
+constexpr const WordLayout& layout_of(const FormatTraits& format, WordLayout& scratch) {
     if (!std::is_constant_evaluated()) {
         const std::less<const FormatTraits*> before;
         const auto row_of = [&](const auto& table) -> std::ptrdiff_t {
@@ -74,16 +75,25 @@ constexpr WordLayout layout_of(const FormatTraits& format) {
         if (const auto row = row_of(NARROW_FORMATS); row >= 0)
             return NARROW_LAYOUTS[static_cast<std::size_t>(row)];
     }
-    return word_layout(format);
+    scratch = word_layout(format);
+    return scratch;
+}
+
+// The same as a value.
+constexpr WordLayout layout_of(const FormatTraits& format) {
+    WordLayout scratch;
+    return layout_of(format, scratch);
 }
 
 // Every bit of the storage width.
 constexpr Word128 storage_mask(const FormatTraits& format) {
-    return layout_of(format).storage;
+    WordLayout scratch;
+    return layout_of(format, scratch).storage;
 }
 
 constexpr Word128 sign_mask(const FormatTraits& format) {
-    return layout_of(format).sign;
+    WordLayout scratch;
+    return layout_of(format, scratch).sign;
 }
 
 // The all-ones exponent field, as a number.
@@ -93,14 +103,16 @@ constexpr unsigned exponent_field_ones(const FormatTraits& format) {
 
 // The all-ones trailing significand field, as a number.
 constexpr Word128 fraction_ones(const FormatTraits& format) {
-    return layout_of(format).fraction;
+    WordLayout scratch;
+    return layout_of(format, scratch).fraction;
 }
 
 constexpr bool sign_of(const WordLayout& layout, Word128 word) {
     return (word & layout.sign) != 0;
 }
 constexpr bool sign_of(const FormatTraits& format, Word128 word) {
-    return sign_of(layout_of(format), word);
+    WordLayout scratch;
+    return sign_of(layout_of(format, scratch), word);
 }
 
 // The biased exponent field.
@@ -108,7 +120,8 @@ constexpr unsigned exponent_field(const WordLayout& layout, Word128 word) {
     return static_cast<unsigned>((word & layout.exponent) >> layout.fraction_bits);
 }
 constexpr unsigned exponent_field(const FormatTraits& format, Word128 word) {
-    return exponent_field(layout_of(format), word);
+    WordLayout scratch;
+    return exponent_field(layout_of(format, scratch), word);
 }
 
 // The trailing significand field.
@@ -116,7 +129,8 @@ constexpr Word128 fraction_field(const WordLayout& layout, Word128 word) {
     return word & layout.fraction;
 }
 constexpr Word128 fraction_field(const FormatTraits& format, Word128 word) {
-    return fraction_field(layout_of(format), word);
+    WordLayout scratch;
+    return fraction_field(layout_of(format, scratch), word);
 }
 
 // The word without its sign bit (nor any bit above the storage width).
@@ -124,7 +138,8 @@ constexpr Word128 magnitude_of(const WordLayout& layout, Word128 word) {
     return word & layout.magnitude;
 }
 constexpr Word128 magnitude_of(const FormatTraits& format, Word128 word) {
-    return magnitude_of(layout_of(format), word);
+    WordLayout scratch;
+    return magnitude_of(layout_of(format, scratch), word);
 }
 
 constexpr bool is_nan_word(const WordLayout& layout, Word128 word) {
@@ -133,7 +148,8 @@ constexpr bool is_nan_word(const WordLayout& layout, Word128 word) {
     return layout.infinities ? fraction != 0 : fraction == layout.fraction;
 }
 constexpr bool is_nan_word(const FormatTraits& format, Word128 word) {
-    return is_nan_word(layout_of(format), word);
+    WordLayout scratch;
+    return is_nan_word(layout_of(format, scratch), word);
 }
 
 constexpr bool is_infinity_word(const WordLayout& layout, Word128 word) {
@@ -141,7 +157,8 @@ constexpr bool is_infinity_word(const WordLayout& layout, Word128 word) {
            (word & layout.fraction) == 0;
 }
 constexpr bool is_infinity_word(const FormatTraits& format, Word128 word) {
-    return is_infinity_word(layout_of(format), word);
+    WordLayout scratch;
+    return is_infinity_word(layout_of(format, scratch), word);
 }
 
 // Whether the word is a finite number other than zero.
@@ -154,14 +171,16 @@ constexpr bool is_finite_nonzero_word(const WordLayout& layout, Word128 word) {
 // The top bit of the trailing significand field: set in a quiet NaN, clear in a signalling
 // one (E5M2 too; E4M3's only NaNs have it set, so they are quiet).
 constexpr Word128 quiet_bit(const FormatTraits& format) {
-    return layout_of(format).quiet;
+    WordLayout scratch;
+    return layout_of(format, scratch).quiet;
 }
 
 constexpr bool is_signalling_nan_word(const WordLayout& layout, Word128 word) {
     return is_nan_word(layout, word) && (word & layout.quiet) == 0;
 }
 constexpr bool is_signalling_nan_word(const FormatTraits& format, Word128 word) {
-    return is_signalling_nan_word(layout_of(format), word);
+    WordLayout scratch;
+    return is_signalling_nan_word(layout_of(format, scratch), word);
 }
 
 // The infinity of the sign: the all-ones exponent field and a zero significand. Meaningful
@@ -170,7 +189,8 @@ constexpr Word128 infinity_word(const WordLayout& layout, bool negative) {
     return (negative ? layout.sign : 0) | layout.exponent;
 }
 constexpr Word128 infinity_word(const FormatTraits& format, bool negative) {
-    return infinity_word(layout_of(format), negative);
+    WordLayout scratch;
+    return infinity_word(layout_of(format, scratch), negative);
 }
 
 // The default quiet NaN of the sign: only the top significand bit set (E4M3: its NaN, every
@@ -179,7 +199,8 @@ constexpr Word128 default_nan_word(const WordLayout& layout, bool negative) {
     return infinity_word(layout, negative) | (layout.infinities ? layout.quiet : layout.fraction);
 }
 constexpr Word128 default_nan_word(const FormatTraits& format, bool negative) {
-    return default_nan_word(layout_of(format), negative);
+    WordLayout scratch;
+    return default_nan_word(layout_of(format, scratch), negative);
 }
 
 // The NaN a typed NaN spelling stands for: every significand bit set, with the sign.
@@ -192,7 +213,8 @@ constexpr Word128 largest_finite_magnitude(const WordLayout& layout) {
     return layout.infinities ? layout.exponent - 1 : (layout.exponent | layout.fraction) - 1;
 }
 constexpr Word128 largest_finite_magnitude(const FormatTraits& format) {
-    return largest_finite_magnitude(layout_of(format));
+    WordLayout scratch;
+    return largest_finite_magnitude(layout_of(format, scratch));
 }
 
 // A finite nonzero word's number as significand * 2^exponent2, the significand an integer
@@ -233,7 +255,8 @@ struct ClassFlags {
 };
 
 constexpr ClassFlags class_of_word(const FormatTraits& format, Word128 word) {
-    const WordLayout layout = layout_of(format);
+    WordLayout scratch;
+    const WordLayout& layout = layout_of(format, scratch);
     const unsigned exponent = exponent_field(layout, word);
     const unsigned ones = exponent_field_ones(format);
     const Word128 fraction = fraction_field(layout, word);
@@ -255,7 +278,8 @@ constexpr ClassFlags class_of_word(const FormatTraits& format, Word128 word) {
 // infinity stays where it is in its own direction; a NaN is returned unchanged. None beyond
 // the largest finite number of a format without infinities.
 constexpr std::optional<Word128> next_word(const FormatTraits& format, Word128 word, bool upward) {
-    const WordLayout layout = layout_of(format);
+    WordLayout scratch;
+    const WordLayout& layout = layout_of(format, scratch);
     word &= layout.storage;
     if (is_nan_word(layout, word)) return word;
     if (magnitude_of(layout, word) == 0) return upward ? Word128{1} : layout.sign | 1;
