@@ -209,6 +209,14 @@ int truncated_operation(const ArithmeticCase& c, MpfrSlot (&operands)[3], MpfrSl
     return 0;
 }
 
+// The exact result x, a number, rounded into the result's format.
+ArithmeticResult rounded_number(const ArithmeticCase& c, const ArithmeticLayouts& layouts,
+                                const TruncatedReal& x) {
+    const RoundedReal rounded =
+        round_into_format(*c.format, layouts.result, c.rounding, c.saturate, x);
+    return {rounded.word, rounded.flags, RealKind::number, false, rounded.grs};
+}
+
 } // namespace
 
 ArithmeticLayouts layouts_of(const ArithmeticCase& c) {
@@ -238,14 +246,13 @@ ArithmeticResult compute(const ArithmeticCase& c, const ArithmeticLayouts& layou
         if (settle_special(c, source_layout, result)) return result;
     }
 
+    // Sums, differences and products (whose operands are of the result's format) by integers.
     if (integer_arithmetic_applies(c.operation, format.precision) && &source == &format) {
         TruncatedReal x_truncated;
         if (!truncated_by_integers(c.operation, format, source_layout, c.operands[0], c.operands[1],
                                    x_truncated))
             return zero(format, zero_sum_negative(false, false, false, c.rounding));
-        const RoundedReal rounded =
-            round_into_format(format, layouts.result, c.rounding, c.saturate, x_truncated);
-        return {rounded.word, rounded.flags, RealKind::number, false, rounded.grs};
+        return rounded_number(c, layouts, x_truncated);
     }
 
     // Every precision alike where the operation allows: MPFR's fastest paths want that.
@@ -263,9 +270,7 @@ ArithmeticResult compute(const ArithmeticCase& c, const ArithmeticLayouts& layou
                                   : zero_sum_negative(false, false, false, c.rounding);
         return zero(format, negative);
     }
-    const RoundedReal rounded = round_into_format(format, layouts.result, c.rounding, c.saturate,
-                                                  truncated.truncated(format, ternary));
-    return {rounded.word, rounded.flags, RealKind::number, false, rounded.grs};
+    return rounded_number(c, layouts, truncated.truncated(format, ternary));
 }
 
 } // namespace binora
