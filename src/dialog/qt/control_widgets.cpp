@@ -2,10 +2,13 @@
 
 #include "dialog/qt/cp1252_codec.hpp"
 #include "dialog/qt/image_pixmaps.hpp"
+#include "dialog/qt/number_line_view.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -105,6 +108,40 @@ void EditBox::paintEvent(QPaintEvent* event) {
     qDrawShadeRect(&painter, rect(), palette(), true, 1);
 }
 
+IndicatorBox::IndicatorBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {}
+
+bool IndicatorBox::hitButton(const QPoint&) const {
+    return false;
+}
+
+void IndicatorBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        event->ignore();
+        return;
+    }
+    QCheckBox::keyPressEvent(event);
+}
+
+void IndicatorBox::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        event->ignore();
+        return;
+    }
+    QCheckBox::keyReleaseEvent(event);
+}
+
+RowTable::RowTable(QWidget* parent) : QTableWidget(parent) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false); // Tab leaves the table, as from any other control
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+}
+
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -131,6 +168,8 @@ QWidget* create_widget_of_kind(const ControlTemplate& item, const QRect& geometr
     case ControlKind::PushButton:
         return create_push_button(item, geometry, parent);
     case ControlKind::CheckBox:
+        if (has(item.style, STYLE_READ_ONLY))
+            return new IndicatorBox(from_cp1252(item.caption), parent);
         return new QCheckBox(from_cp1252(item.caption), parent);
     case ControlKind::RadioButton:
         // Auto-exclusive, as Qt makes radio buttons: screen readers then hear a radio button.
@@ -141,6 +180,12 @@ QWidget* create_widget_of_kind(const ControlTemplate& item, const QRect& geometr
         return create_edit(item, parent);
     case ControlKind::ListBox:
         return new ListBox(parent);
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
+    case ControlKind::Table:
+        return new RowTable(parent);
+    case ControlKind::NumberLine:
+        return new NumberLineView(parent);
     }
     return new QWidget(parent);
 }
@@ -174,6 +219,25 @@ QString with_plain_line_breaks(const QString& text) {
         }
     }
     return plain;
+}
+
+bool has_mnemonic(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return true;
+        ++i;
+    }
+    return false;
+}
+
+QString without_mnemonic(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        shown.append(text[i]);
+    }
+    return shown;
 }
 
 void show_button_image(QAbstractButton& button, const QIcon& icon) {

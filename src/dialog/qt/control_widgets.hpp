@@ -5,9 +5,11 @@
 
 #include "dialog/dialog_template.hpp"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QString>
+#include <QTableWidget>
 
 #include <string_view>
 
@@ -46,6 +48,26 @@ class ListBox final : public QListWidget {
                                                          const QEvent* event) const override;
 };
 
+// An indicator: a check box the program sets and the user cannot change (neither a click
+// nor Space toggles it). It takes the focus, so that the keyboard reaches it and a screen
+// reader announces its state.
+class IndicatorBox final : public QCheckBox {
+  public:
+    IndicatorBox(const QString& caption, QWidget* parent);
+
+  protected:
+    bool hitButton(const QPoint& position) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+// A table of rows that the user reads and selects but does not edit: one row selected at a
+// time, the whole row, no row numbers.
+class RowTable final : public QTableWidget {
+  public:
+    explicit RowTable(QWidget* parent);
+};
+
 // A new widget for the template item, child of `parent`, placed at `geometry` (pixels), with
 // the item's caption, image and style; values and signals are the caller's.
 QWidget* create_control_widget(const ControlTemplate& item, const QRect& geometry, QWidget* parent);
@@ -53,6 +75,13 @@ QWidget* create_control_widget(const ControlTemplate& item, const QRect& geometr
 // The text with each line break written as "\r\n", "\n\r" or "\n" turned into one "\n"; a
 // lone "\r" is dropped.
 QString with_plain_line_breaks(const QString& text);
+
+// Whether a caption marks a mnemonic: an '&' before a character other than '&'.
+bool has_mnemonic(std::string_view caption);
+
+// The text as shown with mnemonics: each '&' that marks the next character dropped, "&&"
+// as one '&'.
+QString without_mnemonic(const QString& text);
 
 // Shows `icon` on a push button instead of its caption, scaled to fit inside the button
 // (never enlarged past its natural size); the caption becomes the tool tip.
