@@ -49,11 +49,6 @@ std::string command_line(const ArithInputs& in) {
     line += rounding_name(in.rounding);
     const auto count = static_cast<std::size_t>(operand_count(in.operation));
     for (std::size_t i = 0; i < count; ++i)
-        if (trim_blanks(in.operands[i]).starts_with("--")) {
-            line += " --";
-            break;
-        }
-    for (std::size_t i = 0; i < count; ++i)
         line += " " + quoted(trim_blanks(in.operands[i]));
     return line;
 }

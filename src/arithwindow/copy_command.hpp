@@ -12,8 +12,8 @@ namespace binora {
 
 // binora-cli --op OPERATION --kind KIND [--from KIND] --round DIRECTION OPERAND...: the
 // operands the operation takes as typed (without blanks around them), each quoted for a POSIX
-// shell where it holds anything but letters, digits and "+-._"; a "--" before them when one
-// begins with "--", so that binora-cli reads it as an operand.
+// shell where it holds anything but letters, digits and "+-._". Meant for operands that can
+// be read: none of them begins with "--", which binora-cli would take for an option.
 std::string command_line(const ArithInputs& inputs);
 
 // The copy button's routine: the command line of the inputs on the clipboard.
