@@ -37,7 +37,7 @@ ControlTemplate label(int id, const char* caption, DialogUnits rect) {
 void add_operand(std::vector<ControlTemplate>& controls, char name, int label_id, int edit_id,
                  int status_id, int y) {
     const std::string letter(1, name);
-    controls.push_back(label(label_id, ("&" + letter + " =").c_str(), {14, y + 2, 16, 10}));
+    controls.push_back(label(label_id, ("&" + letter + " =").c_str(), {14, y + 2, 17, 10}));
     controls.push_back({K::Edit,
                         edit_id,
                         "",
@@ -150,12 +150,12 @@ DialogTemplate make_arith_template() {
         {K::Edit, IDC_AR_ULPS, "", {60, 256, 56, 12}, READ_ONLY_EDIT, 0, labelled_by(IDC_AR_ULPS_LABEL)},
         label(IDC_AR_GRS_LABEL, "guard, round, sticky:", {122, 258, 76, 10}),
         {K::Edit, IDC_AR_GRS, "", {200, 256, 22, 12}, READ_ONLY_EDIT, 0, labelled_by(IDC_AR_GRS_LABEL)},
-        label(IDC_AR_FLAGS_LABEL, "Fla&gs:", {230, 258, 26, 10}),
-        {K::CheckBox, IDC_AR_INVALID, "invalid", {258, 257, 40, 10}, INDICATOR, 0},
-        {K::CheckBox, IDC_AR_DIVBYZERO, "divbyzero", {300, 257, 50, 10}, INDICATOR, 0},
-        {K::CheckBox, IDC_AR_OVERFLOW, "overflow", {352, 257, 46, 10}, INDICATOR, 0},
-        {K::CheckBox, IDC_AR_UNDERFLOW, "underflow", {400, 257, 50, 10}, INDICATOR, 0},
-        {K::CheckBox, IDC_AR_INEXACT, "inexact", {452, 257, 44, 10}, INDICATOR, 0},
+        label(IDC_AR_FLAGS_LABEL, "Fla&gs:", {226, 258, 32, 10}),
+        {K::CheckBox, IDC_AR_INVALID, "invalid", {260, 257, 40, 10}, INDICATOR, 0},
+        {K::CheckBox, IDC_AR_DIVBYZERO, "divbyzero", {302, 257, 50, 10}, INDICATOR, 0},
+        {K::CheckBox, IDC_AR_OVERFLOW, "overflow", {354, 257, 46, 10}, INDICATOR, 0},
+        {K::CheckBox, IDC_AR_UNDERFLOW, "underflow", {402, 257, 50, 10}, INDICATOR, 0},
+        {K::CheckBox, IDC_AR_INEXACT, "inexact", {454, 257, 44, 10}, INDICATOR, 0},
         label(IDC_AR_MODES_LABEL, "Roun&ding in each direction:", {7, 279, 200, 10}),
         {K::Table, IDC_AR_MODES, "direction\tword\tvalue\tflags", {7, 290, 546, 70}, 0, 0,
          labelled_by(IDC_AR_MODES_LABEL)},
