@@ -42,6 +42,13 @@ constexpr std::array<int, 9> RESULT_EDITS = {IDC_AR_S,    IDC_AR_E,     IDC_AR_F
                                              IDC_AR_HEX,  IDC_AR_VALUE, IDC_AR_EXACT,
                                              IDC_AR_REAL, IDC_AR_ULPS,  IDC_AR_GRS};
 
+// A read-out written with its caret at the start, so that a text longer than its edit shows
+// its beginning.
+void show(DIALOG_RECORD& dialog, int id, std::string_view text) {
+    DIALOG_SET_TEXT(dialog, id, text);
+    DIALOG_SET_INT(dialog, id, 0, PROP_CARET);
+}
+
 std::string with_number(const std::string& pattern, int number) {
     char text[160];
     std::snprintf(text, sizeof text, pattern.c_str(), number);
@@ -55,9 +62,9 @@ std::string with_text(const std::string& pattern, std::string_view inserted) {
 }
 
 void show_bits(DIALOG_RECORD& dialog, int sign_id, const ValueReadOut* read_out) {
-    DIALOG_SET_TEXT(dialog, sign_id, read_out != nullptr ? read_out->sign : "");
-    DIALOG_SET_TEXT(dialog, sign_id + 1, read_out != nullptr ? read_out->exponent : "");
-    DIALOG_SET_TEXT(dialog, sign_id + 2, read_out != nullptr ? read_out->significand : "");
+    show(dialog, sign_id, read_out != nullptr ? read_out->sign : "");
+    show(dialog, sign_id + 1, read_out != nullptr ? read_out->exponent : "");
+    show(dialog, sign_id + 2, read_out != nullptr ? read_out->significand : "");
 }
 
 // Reads the operands the operation takes in `rounding`; nothing when one cannot be read.
@@ -105,7 +112,7 @@ bool show_operands(DIALOG_RECORD& dialog, const ArithInputs& in, Language lang, 
             }
         }
         DIALOG_SET_TEXT(dialog, controls.status, status);
-        DIALOG_SET_TEXT(dialog, controls.value, shown != nullptr ? shown->value : "");
+        show(dialog, controls.value, shown != nullptr ? shown->value : "");
         show_bits(dialog, controls.value + 1, shown);
     }
     return ready;
@@ -136,7 +143,7 @@ void show_directions(DIALOG_RECORD& dialog, const ArithInputs& in, const Arithme
 
 void show_waiting(DIALOG_RECORD& dialog, bool empty, Language lang) {
     for (int id : RESULT_EDITS)
-        DIALOG_SET_TEXT(dialog, id, "");
+        show(dialog, id, "");
     for (int id : FLAG_INDICATORS)
         DIALOG_SET_FLAG(dialog, id, false);
     DIALOG_SET_TEXT(dialog, IDC_AR_LINE,
@@ -175,17 +182,17 @@ void SHOW_ARITHMETIC(DIALOG_RECORD& dialog) {
     read_out_value(*in.format, result.word, lang, read_out,
                    PART_FIELDS | PART_HEX | PART_VALUE | PART_EXACT);
     show_bits(dialog, IDC_AR_S, &read_out);
-    DIALOG_SET_TEXT(dialog, IDC_AR_HEX, read_out.hex);
-    DIALOG_SET_TEXT(dialog, IDC_AR_VALUE, read_out.value);
-    DIALOG_SET_TEXT(dialog, IDC_AR_EXACT, read_out.exact);
+    show(dialog, IDC_AR_HEX, read_out.hex);
+    show(dialog, IDC_AR_VALUE, read_out.value);
+    show(dialog, IDC_AR_EXACT, read_out.exact);
 
     ExactTexts exact;
     write_exact_texts(c, result, EXACT_REAL | EXACT_ERROR, exact);
-    DIALOG_SET_TEXT(dialog, IDC_AR_REAL, exact.real);
-    DIALOG_SET_TEXT(dialog, IDC_AR_ULPS, exact.error_ulps);
+    show(dialog, IDC_AR_REAL, exact.real);
+    show(dialog, IDC_AR_ULPS, exact.error_ulps);
     const char grs[4] = {result.grs.guard ? '1' : '0', result.grs.round ? '1' : '0',
                          result.grs.sticky ? '1' : '0', '\0'};
-    DIALOG_SET_TEXT(dialog, IDC_AR_GRS, result.real == RealKind::number ? grs : "");
+    show(dialog, IDC_AR_GRS, result.real == RealKind::number ? grs : "");
     for (std::size_t i = 0; i < FLAG_INDICATORS.size(); ++i)
         DIALOG_SET_FLAG(dialog, FLAG_INDICATORS[i], (result.flags & FLAG_BITS[i]) != 0);
 
