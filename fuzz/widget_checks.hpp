@@ -26,7 +26,9 @@ QWidget* control_widget_of(DIALOG_RECORD& record, int id);
 // Once the record's routines have returned: its window is shown, no write is pending, and
 // every control's widget
 // shows exactly the record's values: its text (in the program's code page) or caption, its
-// check state, its enabled and visible state, a list's items and selected row; an edit's
+// check state, its enabled and visible state, a list's or drop-down list's items and selected
+// row, a table's headings, cells and selected row, a number line's caption and marks (its
+// texts inside it); an edit's
 // caret lies within the record's text, and the widget's caret and selection within its own.
 void check_widgets_show_record(const DIALOG_RECORD& record);
 

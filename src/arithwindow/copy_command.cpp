@@ -48,8 +48,10 @@ std::string command_line(const ArithInputs& in) {
     line += " --round ";
     line += rounding_name(in.rounding);
     const auto count = static_cast<std::size_t>(operand_count(in.operation));
-    for (std::size_t i = 0; i < count; ++i)
-        line += " " + quoted(trim_blanks(in.operands[i]));
+    for (std::size_t i = 0; i < count; ++i) {
+        line += ' ';
+        line += quoted(trim_blanks(in.operands[i]));
+    }
     return line;
 }
 

@@ -49,6 +49,7 @@ enum ControlStyle : unsigned {
     STYLE_BITMAP = 1U << 14,       // static showing the bitmap `image_id`
     STYLE_CENTER_IMAGE = 1U << 15,
     STYLE_TRANSPARENT = 1U << 16,
+    STYLE_FLAT = 1U << 17, // edit: a one-pixel sunken edge instead of the style's frame
     // A check box with STYLE_READ_ONLY is an indicator: the program sets it, the user cannot.
 };
 

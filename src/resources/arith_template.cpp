@@ -14,7 +14,8 @@ namespace {
 using K = ControlKind;
 
 constexpr unsigned EDIT = STYLE_AUTO_HSCROLL;
-constexpr unsigned READ_ONLY_EDIT = STYLE_READ_ONLY | STYLE_AUTO_HSCROLL;
+// The read-outs: flat, so that rewriting them at every keystroke repaints them alone.
+constexpr unsigned READ_ONLY_EDIT = STYLE_READ_ONLY | STYLE_AUTO_HSCROLL | STYLE_FLAT;
 constexpr unsigned INDICATOR = STYLE_READ_ONLY;
 
 AccessibleName labelled_by(int label_id) {

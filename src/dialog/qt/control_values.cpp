@@ -108,7 +108,8 @@ void push_table(QTableWidget& table, const ControlRecord& control) {
             changed = true;
         }
     }
-    if (changed) table.resizeColumnsToContents();
+    if (changed)
+        if (auto* fitted = dynamic_cast<RowTable*>(&table)) fitted->fit_columns();
     if (control.selection >= 1 && control.selection <= rows) {
         if (table.currentRow() != control.selection - 1 || table.selectedItems().isEmpty())
             table.selectRow(control.selection - 1);

@@ -90,7 +90,12 @@ QWidget* create_edit(const ControlTemplate& item, QWidget* parent) {
 
 EditBox::EditBox(unsigned style, QWidget* parent)
     : QLineEdit(parent), digits_only_(has(style, STYLE_NUMBER)),
-      static_edge_(has(style, STYLE_STATIC_EDGE)) {}
+      static_edge_(has(style, STYLE_STATIC_EDGE)), flat_(has(style, STYLE_FLAT)) {
+    if (!flat_) return;
+    setFrame(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setTextMargins(2, 0, 2, 0);
+}
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
     if (digits_only_ && !isReadOnly() && types_non_digit(*event)) {
@@ -102,8 +107,13 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void EditBox::paintEvent(QPaintEvent* event) {
+    if (flat_) {
+        QPainter background(this);
+        background.fillRect(rect(),
+                            palette().brush(isEnabled() ? QPalette::Base : QPalette::Window));
+    }
     QLineEdit::paintEvent(event);
-    if (!static_edge_) return;
+    if (!static_edge_ && !flat_) return;
     QPainter painter(this);
     qDrawShadeRect(&painter, rect(), palette(), true, 1);
 }
@@ -130,16 +140,43 @@ void IndicatorBox::keyReleaseEvent(QKeyEvent* event) {
     QCheckBox::keyReleaseEvent(event);
 }
 
-RowTable::RowTable(QWidget* parent) : QTableWidget(parent) {
+RowTable::RowTable(int columns, QWidget* parent) : QTableWidget(0, columns, parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false); // Tab leaves the table, as from any other control
     setWordWrap(false);
     verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setHighlightSections(false);
+    fit_rows();
+}
+
+void RowTable::fit_rows() {
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void RowTable::fit_columns() {
+    const QFontMetrics metrics = fontMetrics();
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('x'));
+    for (int column = 0; column < columnCount(); ++column) {
+        int width = 0;
+        if (const QTableWidgetItem* heading = horizontalHeaderItem(column))
+            width = metrics.horizontalAdvance(heading->text());
+        for (int row = 0; row < rowCount(); ++row)
+            if (const QTableWidgetItem* cell = item(row, column))
+                width = std::max(width, metrics.horizontalAdvance(cell->text()));
+        if (columnWidth(column) != width + padding) setColumnWidth(column, width + padding);
+    }
+}
+
+void RowTable::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange) return;
+    fit_rows();
+    fit_columns();
 }
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
@@ -182,8 +219,10 @@ QWidget* create_widget_of_kind(const ControlTemplate& item, const QRect& geometr
         return new ListBox(parent);
     case ControlKind::ComboBox:
         return new QComboBox(parent);
-    case ControlKind::Table:
-        return new RowTable(parent);
+    case ControlKind::Table: // a column for each heading of the caption
+        return new RowTable(
+            static_cast<int>(std::count(item.caption.begin(), item.caption.end(), '\t')) + 1,
+            parent);
     case ControlKind::NumberLine:
         return new NumberLineView(parent);
     }

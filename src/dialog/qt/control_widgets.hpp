@@ -22,7 +22,9 @@ namespace binora {
 
 // A single-line edit. A number-only edit refuses key presses that would type anything but
 // the digits 0-9 (with a beep); text pasted from the clipboard is not filtered. A static edge
-// adds a one-pixel sunken border inside the edit's frame.
+// adds a one-pixel sunken border inside the edit's frame. A flat edit has that border in place
+// of the style's frame and paints every pixel of itself, so that a change of its text repaints
+// it alone: a window that rewrites many read-outs at each keystroke stays quick.
 class EditBox final : public QLineEdit {
   public:
     EditBox(unsigned style, QWidget* parent);
@@ -34,6 +36,7 @@ class EditBox final : public QLineEdit {
   private:
     bool digits_only_;
     bool static_edge_;
+    bool flat_;
 };
 
 // A single-selection list box whose user can move the selection but not clear it: the
@@ -62,10 +65,20 @@ class IndicatorBox final : public QCheckBox {
 };
 
 // A table of rows that the user reads and selects but does not edit: one row selected at a
-// time, the whole row, no row numbers.
+// time, the whole row, no row numbers. Rows are one line of the table's font high; columns
+// are as wide as their texts (fit_columns), measured once for each change of them.
 class RowTable final : public QTableWidget {
   public:
-    explicit RowTable(QWidget* parent);
+    RowTable(int columns, QWidget* parent);
+
+    // Each column as wide as its widest text, the heading's included.
+    void fit_columns();
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void fit_rows();
 };
 
 // A new widget for the template item, child of `parent`, placed at `geometry` (pixels), with
