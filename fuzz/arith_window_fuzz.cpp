@@ -7,7 +7,8 @@
 // message loop.
 //
 // After every action it checks what must always hold:
-// - no modal window and no message box is open: typing never brings a box;
+// - no modal window and no message box is open: typing never brings a box (a drop-down list's
+//   pop-up, opened with the keyboard, is closed before the checks, as its user closes it);
 // - every control's widget shows exactly its record's values (widget_checks.hpp);
 // - the window is the active one and the focus lies inside it;
 // - the read-outs agree with each other: a result is shown exactly when the copy button is
@@ -53,6 +54,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -153,6 +155,8 @@ class ArithSession {
     // A window as binora-arith opens it.
     void start() {
         paints_.hold();
+        // The window of the last input goes without ending a message loop: none runs now.
+        dialog().dialog_routine = nullptr;
         b::reset_arith_state();
         QGuiApplication::clipboard()->clear();
         b::install_program_resources();
@@ -164,9 +168,11 @@ class ArithSession {
 
     void run(const std::uint8_t* data, std::size_t size) {
         ActionBytes input(data, size);
+        const auto running = std::make_shared<bool>(true); // the actions run in this loop only
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [this, &input] {
+            [this, &input, running] {
+                if (!*running) return;
                 while (!input.done() && dialog().window) {
                     act(input);
                     QCoreApplication::processEvents();
@@ -177,6 +183,7 @@ class ArithSession {
             },
             Qt::QueuedConnection);
         check(b::run_message_loop() == 0, "the message loop ends with exit code 0");
+        *running = false;
         paints_.release();
     }
 
@@ -327,6 +334,12 @@ class ArithSession {
     }
 
     void check_state() {
+        // A drop-down list opened with the keyboard (Space, Alt+Down) shows its items in a
+        // pop-up of Qt's own: the user closes it again before the next action.
+        for (int i = 0; i < 4 && QApplication::activePopupWidget() != nullptr; ++i) {
+            QApplication::activePopupWidget()->close();
+            QCoreApplication::processEvents();
+        }
         b::fuzz::check_no_modal_open();
         b::fuzz::check_widgets_show_record(dialog());
         if (dialog().window) b::fuzz::check_focus(window());
@@ -335,6 +348,14 @@ class ArithSession {
 
     b::fuzz::PaintHold paints_;
 };
+
+// At exit the record still holds its window, and Qt's own statics go in no fixed order with
+// the record: the window is kept from being destroyed (the process ends with it, as the
+// program's ends with its window left to the system).
+void leave_window_to_the_system() {
+    static auto* kept = new std::vector<std::unique_ptr<b::DialogWindow>>;
+    if (dialog().window) kept->push_back(std::move(dialog().window));
+}
 
 } // namespace
 
@@ -347,6 +368,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qInstallMessageHandler(quiet_qt_messages);
     new QApplication(*argc, *argv); // lives as long as the process, like the program's window
     b::install_qt_dialog_layer();
+    std::atexit(leave_window_to_the_system);
     return 0;
 }
 
