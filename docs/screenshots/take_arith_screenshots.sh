@@ -9,7 +9,7 @@ arith=$(cd "$1" && pwd)/src/app/binora-arith
 out=$(cd "$(dirname "$0")" && pwd)
 display=:${BINORA_SCREENSHOT_DISPLAY:-94}
 
-Xvfb "$display" -screen 0 2400x2000x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 2400x2000x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb"' EXIT
 export DISPLAY=$display

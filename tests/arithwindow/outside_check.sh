@@ -30,7 +30,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display no other X server holds.
+# A display no other X server holds. The server stays as it is when its last client leaves
+# (-noreset): while it resets, the next program could not connect.
 display=
 for n in $(seq 140 199); do
   if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
@@ -39,7 +40,7 @@ for n in $(seq 140 199); do
   fi
 done
 [ -n "$display" ] || { echo "FAIL: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 100); do
@@ -58,7 +59,10 @@ check_language() { # LANG EXPECTATIONS_NAME
     window=$(xdotool search --onlyvisible --name '^Binora' 2>/dev/null | head -1) && [ -n "$window" ] && break
     sleep 0.1
   done
-  [ -n "$window" ] || { echo "FAIL: no window named Binora ($1): $(cat "$work/app.log")" >&2; return 1; }
+  [ -n "$window" ] || {
+    echo "FAIL: no window named Binora ($1): $(cat "$work/app.log"); X server: $(cat "$work/xvfb.log")" >&2
+    return 1
+  }
   xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
   sleep 0.5
   xdotool type --delay 60 0.1
