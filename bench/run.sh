@@ -5,8 +5,10 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BINORA_BENCH_DIR:-$top/build-bench}
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBINORA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target numeric_bench value_edit_bench window_bench cli_throughput_bench start_up_bench
+cmake --build "$build" -j2 --target numeric_bench value_edit_bench window_bench arith_window_bench cli_throughput_bench \
+  start_up_bench
 echo "Machine: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores"
-for bench in numeric_bench value_edit_bench window_bench cli_throughput_bench start_up_bench; do
+for bench in numeric_bench value_edit_bench window_bench arith_window_bench cli_throughput_bench \
+  start_up_bench; do
   "$build/bench/$bench" "$@"
 done

@@ -13,7 +13,7 @@ install_packages "${window_packages[@]}" "${fuzz_packages[@]}"
 seconds=${1:-600}
 build=${BINORA_FUZZ_DIR:-$top/build-fuzz}
 targets=(decimal_reader_fuzz value_edit_fuzz bit_edit_fuzz session_fuzz cli_lines_fuzz
-         widget_session_fuzz arith_fuzz)
+         widget_session_fuzz arith_fuzz arith_window_fuzz)
 
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DBINORA_FUZZ=ON \
   -DBINORA_TESTS=OFF -DBINORA_BENCHMARKS=OFF -DBINORA_WERROR=ON >/dev/null
@@ -34,7 +34,7 @@ for target in "${targets[@]}"; do
   # Qt keeps what it builds during a session (fonts, glyphs, shaped texts): nearly every
   # input would be run a second time to look for leaks, at half the speed. The sanitizers
   # stay on.
-  widget_session_fuzz) max_len=256 leaks=0 ;;
+  widget_session_fuzz | arith_window_fuzz) max_len=256 leaks=0 ;;
   # Four bytes of choices and at most three binary128 operands.
   arith_fuzz) max_len=52 ;;
   esac

@@ -9,7 +9,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 out=$1
 vectors="$top/tests/data/parse-number-fxx"
 mkdir -p "$out"/{decimal_reader_fuzz,value_edit_fuzz,bit_edit_fuzz,session_fuzz,cli_lines_fuzz}
-mkdir -p "$out/widget_session_fuzz" "$out/arith_fuzz"
+mkdir -p "$out/widget_session_fuzz" "$out/arith_fuzz" "$out/arith_window_fuzz"
 
 for file in "$vectors"/*.txt; do
   step=25
@@ -142,3 +142,15 @@ arith "binary32-remainder" "\x06\x00\x00\x00\x00\x00\xe0\x40\x00\x00\x00\x40"
 arith "bfloat16-overflow-down" "\x02\x04\x00\x04\x7f\x7f\x00\x40"
 arith "binary16-cancelling" "\x08\x03\x00\x00\x66\x2e\x01\x00"
 arith "binary32-product-error" "\x14\x00\x00\x01\xcd\xcc\xcc\x3d\x9a\x99\x99\x3e\x00\x00\x00\x00"
+
+# Sessions on the arithmetic window (fuzz/arith_window_fuzz.cpp gives the byte layout).
+# Characters: 00-05 digits 0 1 2 3 5 9, 06 ".", 07 "e", 09 "-", 0b "x", 0e-11 "i n f a".
+# Keys: 00 Backspace, 0f Tab, 10 Shift+Tab, 11 Space, 13 Escape. Lists: 00 format,
+# 01 operation, 02 source, 03 lesson (even steps byte: down). Mnemonics: 09 R (RO), 0a E (EN).
+arith() { # NAME ACTIONS, every byte written as \xHH
+  printf "$2" >"$out/arith_window_fuzz/$1"
+}
+arith sum '\x00\x03\x00\x06\x01\x01\x0f\x00\x03\x00\x06\x02\x05\x03\x06\x09\x02\x00\x80'
+arith unreadable '\x00\x02\x09\x01\x01\x0f\x00\x01\x02\x01\x10\x00\x02\x07\x09\x01\x00'
+arith lessons '\x04\x03\x06\x05\x01\x04\x03\x00\x04\x03\x02\x06\x09\x04\x03\x04'
+arith formats '\x00\x01\x02\x01\x0f\x00\x01\x03\x04\x00\x02\x04\x01\x02\x04\x00\x06\x04\x01\x06'

@@ -4,16 +4,19 @@
 #include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/cp1252_codec.hpp"
 #include "dialog/qt/dialog_widget.hpp"
+#include "dialog/qt/number_line_view.hpp"
 #include "dialog/qt/qt_dialog_window.hpp"
 #include "fuzz_check.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QTableWidget>
 
 #include <cstddef>
 #include <cstdio>
@@ -65,6 +68,51 @@ void check_list(const QListWidget& list, const ControlRecord& control) {
     check(row == control.selection, "a list selects exactly its record's row");
 }
 
+void check_combo(const QComboBox& combo, const ControlRecord& control) {
+    check(combo.count() == static_cast<int>(control.items.size()),
+          "a drop-down list holds as many items as its record");
+    for (int row = 0; row < combo.count(); ++row)
+        check(combo.itemText(row) == from_cp1252(control.items[static_cast<std::size_t>(row)]),
+              "a drop-down item shows its record's text");
+    check(combo.currentIndex() + 1 == control.selection,
+          "a drop-down list shows exactly its record's item");
+}
+
+void check_table(const QTableWidget& table, const ControlRecord& control) {
+    const QStringList headings = from_cp1252(control.text).split(QLatin1Char('\t'));
+    check(table.columnCount() == headings.size(), "a table has a column per heading");
+    for (int column = 0; column < table.columnCount(); ++column)
+        check(table.horizontalHeaderItem(column)->text() == headings[column],
+              "a table's heading shows its record's");
+    check(table.rowCount() == static_cast<int>(control.items.size()),
+          "a table shows as many rows as its record holds");
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QStringList cells =
+            from_cp1252(control.items[static_cast<std::size_t>(row)]).split(QLatin1Char('\t'));
+        for (int column = 0; column < table.columnCount(); ++column)
+            check(table.item(row, column)->text() == cells.value(column),
+                  "a table's cell shows its record's text");
+    }
+    const QList<QTableWidgetItem*> selected = table.selectedItems();
+    check(selected.isEmpty() == (control.selection == 0) &&
+              (selected.isEmpty() || selected.front()->row() + 1 == control.selection),
+          "a table selects exactly its record's row");
+}
+
+void check_number_line(const NumberLineView& line, const ControlRecord& control) {
+    check(line.caption() == from_cp1252(control.text), "a number line shows its record's caption");
+    check(line.marks().size() == control.marks.size(), "a number line draws its record's marks");
+    for (std::size_t i = 0; i < control.marks.size(); ++i) {
+        const auto& shown = line.marks()[i];
+        const LineMark& mark = control.marks[i];
+        check(shown.kind == mark.kind && shown.position == mark.position &&
+                  shown.tag == from_cp1252(mark.tag) && shown.label == from_cp1252(mark.label),
+              "a number line's mark is its record's");
+    }
+    for (const auto& placed : line.placed_texts())
+        check(line.rect().contains(placed.rect), "every text of a number line lies inside it");
+}
+
 } // namespace
 
 DialogWidget* window_of(const DIALOG_RECORD& record) {
@@ -99,6 +147,15 @@ void check_widgets_show_record(const DIALOG_RECORD& record) {
             break;
         case ControlKind::ListBox:
             check_list(*qobject_cast<const QListWidget*>(widget), control);
+            break;
+        case ControlKind::ComboBox:
+            check_combo(*qobject_cast<const QComboBox*>(widget), control);
+            break;
+        case ControlKind::Table:
+            check_table(*qobject_cast<const QTableWidget*>(widget), control);
+            break;
+        case ControlKind::NumberLine:
+            check_number_line(*dynamic_cast<const NumberLineView*>(widget), control);
             break;
         case ControlKind::Static:
         case ControlKind::GroupBox:

@@ -24,10 +24,11 @@ DialogWidget* window_of(const DIALOG_RECORD& record);
 QWidget* control_widget_of(DIALOG_RECORD& record, int id);
 
 // Once the record's routines have returned: its window is shown, no write is pending, and
-// every control's widget
-// shows exactly the record's values: its text (in the program's code page) or caption, its
-// check state, its enabled and visible state, a list's items and selected row; an edit's
-// caret lies within the record's text, and the widget's caret and selection within its own.
+// every control's widget shows exactly the record's values: its text (in the program's code
+// page) or caption, its check state, its enabled and visible state, a list's or drop-down
+// list's items and selected row, a table's headings, cells and selected row, a number line's
+// caption and marks (its texts inside it); an edit's caret lies within the record's text, and
+// the widget's caret and selection within its own.
 void check_widgets_show_record(const DIALOG_RECORD& record);
 
 // Carets across one key press or click. What the program reads from an edit or writes and

@@ -97,6 +97,7 @@ bool user_click(DIALOG_RECORD& dialog, int id) {
     case ControlKind::PushButton:
         break;
     case ControlKind::CheckBox:
+        if ((control->source->style & STYLE_READ_ONLY) != 0) return false; // an indicator
         control->state = !control->state;
         break;
     case ControlKind::RadioButton:
@@ -115,6 +116,8 @@ bool user_click(DIALOG_RECORD& dialog, int id) {
 
 bool user_select_row(DIALOG_RECORD& dialog, int id, int row) {
     ControlRecord* list = usable(dialog, id, ControlKind::ListBox);
+    if (list == nullptr) list = usable(dialog, id, ControlKind::ComboBox);
+    if (list == nullptr) list = usable(dialog, id, ControlKind::Table);
     if (list == nullptr || row < 1 || row > static_cast<int>(list->items.size())) return false;
     list->selection = row;
     detail::raise_event(dialog, id, EVENT_SELECTION_CHANGED);

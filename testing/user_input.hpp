@@ -29,10 +29,11 @@ bool user_set_caret(DIALOG_RECORD& dialog, int id, int caret);
 // Moves the keyboard focus into an edit: focus-gained event.
 bool user_focus(DIALOG_RECORD& dialog, int id);
 
-// Clicks a push button, check box (toggles) or radio button (selects it in its group).
+// Clicks a push button, check box (toggles; not an indicator) or radio button (selects it in
+// its group).
 bool user_click(DIALOG_RECORD& dialog, int id);
 
-// Selects 1-based row `row` of a list box: selection-changed event.
+// Selects 1-based row `row` of a list box, drop-down list or table: selection-changed event.
 bool user_select_row(DIALOG_RECORD& dialog, int id, int row);
 
 // Presses Escape (command 2) or Enter (the default push button, else 1) in the dialog.

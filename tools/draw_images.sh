@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws Binora's icons and the Info bitmap with ImageMagick and writes them as XPM rows into
+# Draws Binora's icons (the arithmetic window's too) and the Info bitmap with ImageMagick and writes them as XPM rows into
 # src/resources/program_images.cpp, which decodes them when the program is compiled. Run it
 # after changing a drawing; the output is committed.
 set -euo pipefail
@@ -12,6 +12,11 @@ cd "$work"
 convert -size 32x32 xc:none -fill '#1f4e9c' -draw 'roundrectangle 1,1 30,30 5,5' \
   -fill white -font DejaVu-Sans-Mono-Bold -pointsize 17 -gravity center -annotate +0-1 '01' \
   -fill '#ffd23f' -draw 'rectangle 4,25 27,27' +dither -colors 16 app_small.xpm
+# 122: the arithmetic window's icon, 16 colours: the application tile with a yellow "+" over
+# a white "-", the signs of an operation, where the bits stand.
+convert -size 32x32 xc:none -fill '#1f4e9c' -draw 'roundrectangle 1,1 30,30 5,5' \
+  -fill '#ffd23f' -draw 'rectangle 14,5 17,18' -draw 'rectangle 9,10 22,13' \
+  -fill white -draw 'rectangle 9,21 22,24' +dither -colors 16 arith_small.xpm
 # 110 and 109: question marks of the two help buttons (parameters: green, representation: blue).
 for spec in 'help_param:#2e8b57' 'help_repr:#1f4e9c'; do
   name=${spec%%:*} colour=${spec#*:}
@@ -57,6 +62,8 @@ out="$top/src/resources/program_images.cpp"
   echo "// clang-format off"
   emit app_small_xpm app_small.xpm
   echo
+  emit arith_small_xpm arith_small.xpm
+  echo
   emit help_param_xpm help_param.xpm
   echo
   emit help_repr_xpm help_repr.xpm
@@ -67,6 +74,7 @@ out="$top/src/resources/program_images.cpp"
   echo "// clang-format on"
   echo
   echo "constexpr auto app_small = decode_xpm<32, 32>(app_small_xpm);"
+  echo "constexpr auto arith_small = decode_xpm<32, 32>(arith_small_xpm);"
   echo "constexpr auto help_param = decode_xpm<32, 32>(help_param_xpm);"
   echo "constexpr auto help_repr = decode_xpm<32, 32>(help_repr_xpm);"
   echo "constexpr auto about = decode_xpm<32, 32>(about_xpm);"
@@ -79,9 +87,10 @@ out="$top/src/resources/program_images.cpp"
   echo
   echo "} // namespace"
   echo
-  echo "const std::array<ImageResource, 5>& program_images() {"
-  echo "    static constexpr std::array<ImageResource, 5> images{{"
+  echo "const std::array<ImageResource, 6>& program_images() {"
+  echo "    static constexpr std::array<ImageResource, 6> images{{"
   echo "        resource(IDI_APP_SMALL, app_small),"
+  echo "        resource(IDI_ARITH_SMALL, arith_small),"
   echo "        resource(IDI_HELP_PARAM, help_param),"
   echo "        resource(IDI_HELP_REPR, help_repr),"
   echo "        resource(IDI_ABOUT, about),"

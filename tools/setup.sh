@@ -7,10 +7,13 @@
 # GMP writes exact decimals, found through pkg-config).
 window_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libmpfr-dev libgmp-dev
                  fonts-dejavu-core)
-# The test suite and the benchmarks, on top of the window's: the test frameworks, and the
-# installation tests' validators and Debian package tools.
+# The test suite and the benchmarks, on top of the window's: the test frameworks, the
+# installation tests' validators and Debian package tools, and what the arithmetic window's
+# check from outside runs on: an X server, X key events, a session bus and the accessibility
+# bus, and the accessibility tree read from Python.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev
-               desktop-file-utils appstream dpkg-dev file lintian)
+               desktop-file-utils appstream dpkg-dev file lintian
+               xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi)
 # The fuzz targets, on top of the window's: clang, libFuzzer and llvm-symbolizer.
 fuzz_packages=(clang libclang-rt-14-dev llvm)
 # The formatting check of CI.

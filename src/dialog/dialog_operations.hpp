@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace binora {
 
@@ -44,6 +45,11 @@ bool DIALOG_GET_FLAG(DIALOG_RECORD& dialog, int id, bool& value, int property = 
 // Reads a text into `text`, made exactly `length` characters long (blank-padded or cut).
 bool DIALOG_GET_TEXT(DIALOG_RECORD& dialog, int id, std::string& text, std::size_t length,
                      int property = PROP_DEFAULT);
+
+// The marks of a number line control (line_mark.hpp), in drawing order; false for any other
+// kind.
+bool DIALOG_SET_MARKS(DIALOG_RECORD& dialog, int id, const std::vector<LineMark>& marks);
+bool DIALOG_GET_MARKS(DIALOG_RECORD& dialog, int id, std::vector<LineMark>& marks);
 
 // Sets the dialog caption (at once if the window exists).
 void DIALOG_SET_TITLE(DIALOG_RECORD& dialog, std::string_view title);

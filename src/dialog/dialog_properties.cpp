@@ -14,7 +14,14 @@ namespace {
 constexpr std::size_t LIST_ITEM_LIMIT = 256;
 
 bool has_caption(ControlKind kind) {
-    return kind != ControlKind::Edit && kind != ControlKind::ListBox;
+    return kind != ControlKind::Edit && kind != ControlKind::ListBox &&
+           kind != ControlKind::ComboBox;
+}
+
+// Kinds that hold items and a selection.
+bool has_items(ControlKind kind) {
+    return kind == ControlKind::ListBox || kind == ControlKind::ComboBox ||
+           kind == ControlKind::Table;
 }
 
 bool is_button_with_state(ControlKind kind) {
@@ -97,7 +104,7 @@ bool DIALOG_SET_INT(DIALOG_RECORD& dialog, int id, int value, int property) {
             }
             return false;
         }
-        if (c.kind == ControlKind::ListBox && property == 1) {
+        if (has_items(c.kind) && property == 1) {
             c.selection = value >= 1 && value <= static_cast<int>(c.items.size()) ? value : 0;
             return true;
         }
@@ -140,7 +147,8 @@ bool DIALOG_SET_TEXT(DIALOG_RECORD& dialog, int id, std::string_view text, int p
             clamp_caret(c);
             return true;
         }
-        if (c.kind == ControlKind::ListBox) {
+        const bool caption = property == PROP_DEFAULT || property == PROP_CAPTION;
+        if (has_items(c.kind) && !(caption && has_caption(c.kind))) {
             const std::string_view item = value.substr(0, LIST_ITEM_LIMIT);
             if (property == PROP_APPEND_ITEM) {
                 c.items.emplace_back(item);
@@ -150,7 +158,7 @@ bool DIALOG_SET_TEXT(DIALOG_RECORD& dialog, int id, std::string_view text, int p
             c.items[static_cast<std::size_t>(property - 1)].assign(item);
             return true;
         }
-        if (property != PROP_DEFAULT && property != PROP_CAPTION) return false;
+        if (!caption) return false;
         c.text.assign(value);
         return true;
     });
@@ -169,7 +177,7 @@ bool DIALOG_GET_INT(DIALOG_RECORD& dialog, int id, int& value, int property) {
             }
             return false;
         }
-        if (c.kind == ControlKind::ListBox) {
+        if (has_items(c.kind)) {
             if (property == PROP_DEFAULT || property == PROP_ITEM_COUNT) {
                 value = static_cast<int>(c.items.size());
                 return true;
@@ -205,8 +213,8 @@ bool DIALOG_GET_TEXT(DIALOG_RECORD& dialog, int id, std::string& text, std::size
         const std::string* source = nullptr;
         if (c.kind == ControlKind::Edit) {
             if (property == PROP_DEFAULT || property == PROP_STATE) source = &c.text;
-        } else if (c.kind == ControlKind::ListBox) {
-            if (property >= 1 && property <= static_cast<int>(c.items.size()))
+        } else if (has_items(c.kind) && property >= 1) {
+            if (property <= static_cast<int>(c.items.size()))
                 source = &c.items[static_cast<std::size_t>(property - 1)];
         } else if (has_caption(c.kind) && (property == PROP_DEFAULT || property == PROP_CAPTION)) {
             source = &c.text;
@@ -214,6 +222,22 @@ bool DIALOG_GET_TEXT(DIALOG_RECORD& dialog, int id, std::string& text, std::size
         if (source == nullptr) return false;
         text.assign(*source, 0, length); // into the caller's storage
         text.resize(length, ' ');
+        return true;
+    });
+}
+
+bool DIALOG_SET_MARKS(DIALOG_RECORD& dialog, int id, const std::vector<LineMark>& marks) {
+    return write(dialog, id, [&](ControlRecord& c) {
+        if (c.kind != ControlKind::NumberLine) return false;
+        c.marks = marks;
+        return true;
+    });
+}
+
+bool DIALOG_GET_MARKS(DIALOG_RECORD& dialog, int id, std::vector<LineMark>& marks) {
+    return read(dialog, id, [&](const ControlRecord& c) {
+        if (c.kind != ControlKind::NumberLine) return false;
+        marks = c.marks;
         return true;
     });
 }

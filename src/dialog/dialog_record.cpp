@@ -24,8 +24,12 @@ bool kind_raises(ControlKind kind, int event) {
                event == EVENT_FOCUS_LOST;
     case ControlKind::ListBox:
         return event == EVENT_SELECTION_CHANGED || event == EVENT_DOUBLE_CLICK;
+    case ControlKind::ComboBox:
+    case ControlKind::Table:
+        return event == EVENT_SELECTION_CHANGED;
     case ControlKind::Static:
     case ControlKind::GroupBox:
+    case ControlKind::NumberLine:
         return false;
     }
     return false;
@@ -40,9 +44,12 @@ int default_event(ControlKind kind) {
     case ControlKind::Edit:
         return EVENT_CHANGED;
     case ControlKind::ListBox:
+    case ControlKind::ComboBox:
+    case ControlKind::Table:
         return EVENT_SELECTION_CHANGED;
     case ControlKind::Static:
     case ControlKind::GroupBox:
+    case ControlKind::NumberLine:
         return 0;
     }
     return 0;

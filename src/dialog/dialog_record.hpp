@@ -8,6 +8,7 @@
 
 #include "dialog/control_index.hpp"
 #include "dialog/dialog_template.hpp"
+#include "dialog/line_mark.hpp"
 
 #include <functional>
 #include <memory>
@@ -34,9 +35,10 @@ struct ControlRecord {
     bool state = false; // checked state of a check box or radio button
     std::string text;   // caption, or the text of an edit (its length is the text length)
     int caret = 0;      // edit: characters before the caret
-    std::vector<std::string> items; // list box item texts
-    int selection = 0;    // list box: 1-based selected item, 0 for none (single selection)
-    int group_first = -1; // radio button: indexes (in `controls`) of its group's bounds
+    std::vector<std::string> items; // list box, drop-down list and table item (row) texts
+    int selection = 0; // list box, drop-down list, table: 1-based selected item, 0 for none
+    std::vector<LineMark> marks; // number line
+    int group_first = -1;        // radio button: indexes (in `controls`) of its group's bounds
     int group_last = -1;
     std::vector<std::pair<int, DialogRoutine>> routines; // one slot per event the kind raises
     const ControlTemplate* source = nullptr;             // the template item it was built from

@@ -13,7 +13,22 @@
 
 namespace binora {
 
-enum class ControlKind { Static, GroupBox, PushButton, CheckBox, RadioButton, Edit, ListBox };
+// A drop-down list (ComboBox) holds items and a selection like a list box. A table holds rows
+// whose cells are separated by tab characters, under column headings that its caption holds
+// the same way; its selection is the row marked. A number line holds marks (line_mark.hpp) and
+// a caption that says what they show.
+enum class ControlKind {
+    Static,
+    GroupBox,
+    PushButton,
+    CheckBox,
+    RadioButton,
+    Edit,
+    ListBox,
+    ComboBox,
+    Table,
+    NumberLine
+};
 
 // Style bits of a control template item.
 enum ControlStyle : unsigned {
@@ -34,6 +49,8 @@ enum ControlStyle : unsigned {
     STYLE_BITMAP = 1U << 14,       // static showing the bitmap `image_id`
     STYLE_CENTER_IMAGE = 1U << 15,
     STYLE_TRANSPARENT = 1U << 16,
+    STYLE_FLAT = 1U << 17, // edit: a one-pixel sunken edge instead of the style's frame
+    // A check box with STYLE_READ_ONLY is an indicator: the program sets it, the user cannot.
 };
 
 struct DialogUnits {
@@ -48,6 +65,9 @@ struct DialogUnits {
 // `label_id`, while that caption is not blank; otherwise by the fixed name in the dialog's
 // current interface language, `names[0]` or `names[1]`. A radio button whose `language` is 1
 // or 2 selects that language while it is checked; the first applies while none is.
+//
+// A label whose caption has a mnemonic ("&Format:") gives the keyboard focus to the control
+// that follows it in template order.
 struct AccessibleName {
     int label_id = 0;
     std::array<std::string, 2> names = {};

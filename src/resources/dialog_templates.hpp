@@ -11,5 +11,6 @@ DialogTemplate make_main_template();
 DialogTemplate make_about_template();
 DialogTemplate make_info_template();
 DialogTemplate make_summary_template();
+DialogTemplate make_arith_template();
 
 } // namespace binora

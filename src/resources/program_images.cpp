@@ -60,6 +60,50 @@ constexpr const char* app_small_xpm[] = {
     "%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%",
 };
 
+constexpr const char* arith_small_xpm[] = {
+    "32 32 8 1 ",
+    "  c #1F1F4E4E9C9C",
+    ". c #FFFFD2D23F3F",
+    "X c #1F1F4E4E9C9C",
+    "o c white",
+    "O c #1F1F4E4F9C9D",
+    "+ c #1F1E4E4B9CA0",
+    "@ c #1F244E449C9A",
+    "# c None",
+    "################################",
+    "###@O XXXXXXXXXXXXXXXXXXXX O@###",
+    "##+XXXXXXXXXXXXXXXXXXXXXXXXXX+##",
+    "#@XXXXXXXXXXXXXXXXXXXXXXXXXXXX@#",
+    "#OXXXXXXXXXXXXXXXXXXXXXXXXXXXXO#",
+    "# XXXXXXXXXXXX....XXXXXXXXXXXX #",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXX..............XXXXXXXX#",
+    "#XXXXXXXX..............XXXXXXXX#",
+    "#XXXXXXXX..............XXXXXXXX#",
+    "#XXXXXXXX..............XXXXXXXX#",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXX....XXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX#",
+    "#XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX#",
+    "#XXXXXXXXooooooooooooooXXXXXXXX#",
+    "#XXXXXXXXooooooooooooooXXXXXXXX#",
+    "#XXXXXXXXooooooooooooooXXXXXXXX#",
+    "#XXXXXXXXooooooooooooooXXXXXXXX#",
+    "#XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX#",
+    "# XXXXXXXXXXXXXXXXXXXXXXXXXXXX #",
+    "#OXXXXXXXXXXXXXXXXXXXXXXXXXXXXO#",
+    "#@XXXXXXXXXXXXXXXXXXXXXXXXXXXX@#",
+    "##+XXXXXXXXXXXXXXXXXXXXXXXXXX+##",
+    "###@O XXXXXXXXXXXXXXXXXXXX O@###",
+    "################################",
+};
+
 constexpr const char* help_param_xpm[] = {
     "32 32 23 1 ",
     "  c SeaGreen",
@@ -285,6 +329,7 @@ constexpr const char* info_line_xpm[] = {
 // clang-format on
 
 constexpr auto app_small = decode_xpm<32, 32>(app_small_xpm);
+constexpr auto arith_small = decode_xpm<32, 32>(arith_small_xpm);
 constexpr auto help_param = decode_xpm<32, 32>(help_param_xpm);
 constexpr auto help_repr = decode_xpm<32, 32>(help_repr_xpm);
 constexpr auto about = decode_xpm<32, 32>(about_xpm);
@@ -297,9 +342,10 @@ constexpr ImageResource resource(int id, const XpmPixels<WIDTH, HEIGHT>& image) 
 
 } // namespace
 
-const std::array<ImageResource, 5>& program_images() {
-    static constexpr std::array<ImageResource, 5> images{{
+const std::array<ImageResource, 6>& program_images() {
+    static constexpr std::array<ImageResource, 6> images{{
         resource(IDI_APP_SMALL, app_small),
+        resource(IDI_ARITH_SMALL, arith_small),
         resource(IDI_HELP_PARAM, help_param),
         resource(IDI_HELP_REPR, help_repr),
         resource(IDI_ABOUT, about),

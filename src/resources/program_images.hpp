@@ -7,6 +7,6 @@
 namespace binora {
 
 // The icons 112, 110, 109, 104 and the bitmap 113, as indexed images ready to be shown.
-const std::array<ImageResource, 5>& program_images();
+const std::array<ImageResource, 6>& program_images();
 
 } // namespace binora

@@ -12,6 +12,7 @@ constexpr int IDD_MAIN = 101;
 constexpr int IDD_ABOUT = 103;
 constexpr int IDD_INFO = 109;
 constexpr int IDD_SUMMARY = 111;
+constexpr int IDD_ARITH = 121;
 
 // Icons and bitmap.
 constexpr int IDI_ABOUT = 104;
@@ -19,6 +20,7 @@ constexpr int IDI_HELP_REPR = 109;
 constexpr int IDI_HELP_PARAM = 110;
 constexpr int IDI_APP_SMALL = 112;
 constexpr int IDB_INFO_LINE = 113;
+constexpr int IDI_ARITH_SMALL = 122;
 
 // Id of the template items that the program never addresses (all unnamed labels share it).
 constexpr int IDC_STATIC = -1;
@@ -83,5 +85,80 @@ constexpr int IDC_SUMMARY_5 = 1051;
 constexpr int IDC_SUMMARY_6 = 1052;
 constexpr int IDC_SUMMARY_7 = 1053;
 constexpr int IDC_SAVE_TO_FILE = 1041;
+
+// IDD_ARITH, the arithmetic window: the operands and their read-outs, the operation's inputs,
+// the result's read-outs, the table of the five directions and the number line.
+constexpr int IDC_AR_GROUP_INPUTS = 1101;
+constexpr int IDC_AR_GROUP_OPERANDS = 1102;
+constexpr int IDC_AR_GROUP_RESULT = 1103;
+constexpr int IDC_AR_A_LABEL = 1104;
+constexpr int IDC_AR_A = 1105;
+constexpr int IDC_AR_A_STATUS = 1106;
+constexpr int IDC_AR_B_LABEL = 1107;
+constexpr int IDC_AR_B = 1108;
+constexpr int IDC_AR_B_STATUS = 1109;
+constexpr int IDC_AR_C_LABEL = 1110;
+constexpr int IDC_AR_C = 1111;
+constexpr int IDC_AR_C_STATUS = 1112;
+constexpr int IDC_AR_FORMAT_LABEL = 1113;
+constexpr int IDC_AR_FORMAT = 1114;
+constexpr int IDC_AR_OPERATION_LABEL = 1115;
+constexpr int IDC_AR_OPERATION = 1116;
+constexpr int IDC_AR_SOURCE_LABEL = 1117;
+constexpr int IDC_AR_SOURCE = 1118;
+constexpr int IDC_AR_ROUNDING_LABEL = 1119;
+constexpr int IDC_AR_RNE = 1120;
+constexpr int IDC_AR_RNA = 1121;
+constexpr int IDC_AR_RTZ = 1122;
+constexpr int IDC_AR_RUP = 1123;
+constexpr int IDC_AR_RDN = 1124;
+constexpr int IDC_AR_LESSON_LABEL = 1125;
+constexpr int IDC_AR_LESSON = 1126;
+constexpr int IDC_AR_COPY = 1127;
+constexpr int IDC_AR_LANG_RO = 1128;
+constexpr int IDC_AR_LANG_EN = 1129;
+constexpr int IDC_AR_LESSON_TEXT = 1130;
+constexpr int IDC_AR_A_STORED_LABEL = 1131;
+constexpr int IDC_AR_A_VALUE = 1132;
+constexpr int IDC_AR_A_S = 1133;
+constexpr int IDC_AR_A_E = 1134;
+constexpr int IDC_AR_A_F = 1135;
+constexpr int IDC_AR_B_STORED_LABEL = 1136;
+constexpr int IDC_AR_B_VALUE = 1137;
+constexpr int IDC_AR_B_S = 1138;
+constexpr int IDC_AR_B_E = 1139;
+constexpr int IDC_AR_B_F = 1140;
+constexpr int IDC_AR_C_STORED_LABEL = 1141;
+constexpr int IDC_AR_C_VALUE = 1142;
+constexpr int IDC_AR_C_S = 1143;
+constexpr int IDC_AR_C_E = 1144;
+constexpr int IDC_AR_C_F = 1145;
+constexpr int IDC_AR_RESULT_LABEL = 1146;
+constexpr int IDC_AR_S = 1147;
+constexpr int IDC_AR_E = 1148;
+constexpr int IDC_AR_F = 1149;
+constexpr int IDC_AR_HEX_LABEL = 1150;
+constexpr int IDC_AR_HEX = 1151;
+constexpr int IDC_AR_VALUE_LABEL = 1152;
+constexpr int IDC_AR_VALUE = 1153;
+constexpr int IDC_AR_EXACT_LABEL = 1154;
+constexpr int IDC_AR_EXACT = 1155;
+constexpr int IDC_AR_REAL_LABEL = 1156;
+constexpr int IDC_AR_REAL = 1157;
+constexpr int IDC_AR_ULPS_LABEL = 1158;
+constexpr int IDC_AR_ULPS = 1159;
+constexpr int IDC_AR_GRS_LABEL = 1160;
+constexpr int IDC_AR_GRS = 1161;
+constexpr int IDC_AR_FLAGS_LABEL = 1162;
+constexpr int IDC_AR_INVALID = 1163;
+constexpr int IDC_AR_DIVBYZERO = 1164;
+constexpr int IDC_AR_OVERFLOW = 1165;
+constexpr int IDC_AR_UNDERFLOW = 1166;
+constexpr int IDC_AR_INEXACT = 1167;
+constexpr int IDC_AR_MODES_LABEL = 1168;
+constexpr int IDC_AR_MODES = 1169;
+constexpr int IDC_AR_LINE_LABEL = 1170;
+constexpr int IDC_AR_LINE = 1171;
+constexpr int IDC_AR_EXIT = 1172;
 
 } // namespace binora

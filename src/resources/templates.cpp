@@ -8,8 +8,9 @@
 namespace binora {
 
 const DialogTemplate* program_template(int id) {
-    static const std::array<DialogTemplate, 4> templates{
-        make_main_template(), make_about_template(), make_info_template(), make_summary_template()};
+    static const std::array<DialogTemplate, 5> templates{
+        make_main_template(), make_about_template(), make_info_template(), make_summary_template(),
+        make_arith_template()};
     for (const auto& t : templates)
         if (t.id == id) return &t;
     return nullptr;

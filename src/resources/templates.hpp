@@ -7,7 +7,8 @@
 
 namespace binora {
 
-// The program's template with this id (IDD_MAIN, IDD_ABOUT, IDD_INFO, IDD_SUMMARY), or nullptr.
+// The program's template with this id (IDD_MAIN, IDD_ABOUT, IDD_INFO, IDD_SUMMARY,
+// IDD_ARITH), or nullptr.
 const DialogTemplate* program_template(int id);
 
 // The program's icon or bitmap with this id, or nullptr.

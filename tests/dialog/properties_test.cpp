@@ -139,6 +139,32 @@ TEST_F(Properties, ListItemsAndSelection) {
     EXPECT_EQ(selected, 0);
 }
 
+TEST_F(Properties, DropDownListsAndTablesHoldItemsAndASelectionATableItsHeadingsTooALineItsMarks) {
+    for (const int id : {ID_COMBO, ID_TABLE}) {
+        ASSERT_TRUE(DIALOG_SET_TEXT(dialog, id, "a\tb", PROP_APPEND_ITEM)) << id;
+        ASSERT_TRUE(DIALOG_SET_TEXT(dialog, id, "c\td", PROP_APPEND_ITEM)) << id;
+        ASSERT_TRUE(DIALOG_SET_INT(dialog, id, 2, 1)) << id;
+        int selected = 0;
+        ASSERT_TRUE(DIALOG_GET_INT(dialog, id, selected, 1)) << id;
+        EXPECT_EQ(selected, 2) << id;
+        EXPECT_EQ(get_text(id, 3, 2), "c\td") << id;
+    }
+    EXPECT_EQ(get_text(ID_TABLE, 7), "one\ttwo");
+    ASSERT_TRUE(DIALOG_SET_TEXT(dialog, ID_TABLE, "x\ty", PROP_CAPTION));
+    EXPECT_EQ(get_text(ID_TABLE, 3), "x\ty");
+    std::string caption;
+    EXPECT_FALSE(DIALOG_GET_TEXT(dialog, ID_COMBO, caption, 3))
+        << "a drop-down list has no caption";
+
+    const std::vector<LineMark> marks = {{LineMarkKind::point, 0.0, "low", "low: 1"},
+                                         {LineMarkKind::exact, 1.5, "exact", ""}};
+    ASSERT_TRUE(DIALOG_SET_MARKS(dialog, ID_LINE, marks));
+    std::vector<LineMark> read;
+    ASSERT_TRUE(DIALOG_GET_MARKS(dialog, ID_LINE, read));
+    EXPECT_EQ(read, marks);
+    EXPECT_FALSE(DIALOG_SET_MARKS(dialog, ID_TABLE, marks)) << "only a number line has marks";
+}
+
 TEST_F(Properties, UnknownDuplicateAndUnsupportedFailWithoutChangingAnything) {
     std::string text = "keep";
     int value = 42;

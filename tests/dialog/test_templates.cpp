@@ -33,6 +33,10 @@ DialogTemplate make(int id, bool with_buttons) {
         {K::PushButton, ID_DISABLED_BUTTON, "Off", {50, 110, 40, 14}, STYLE_DISABLED, 0},
         {K::Static, ID_DUPLICATE, "one", {5, 95, 20, 10}, 0, 0},
         {K::Static, ID_DUPLICATE, "two", {30, 95, 20, 10}, 0, 0},
+        {K::ComboBox, ID_COMBO, "", {130, 110, 60, 12}, 0, 0},
+        {K::Table, ID_TABLE, "one\ttwo", {100, 5, 95, 12}, 0, 0},
+        {K::NumberLine, ID_LINE, "", {5, 125, 90, 20}, 0, 0},
+        {K::CheckBox, ID_INDICATOR, "On", {100, 125, 40, 10}, STYLE_READ_ONLY, 0},
     };
     t.controls.insert(t.controls.end(), rest.begin(), rest.end());
     return t;

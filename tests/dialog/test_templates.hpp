@@ -23,6 +23,10 @@ constexpr int ID_LIST = 50;
 constexpr int ID_BUTTON = 60;          // push button without routine
 constexpr int ID_DISABLED_BUTTON = 61; // created disabled
 constexpr int ID_DUPLICATE = 70;       // occurs twice
+constexpr int ID_COMBO = 80;           // a drop-down list
+constexpr int ID_TABLE = 81;           // headings "one\ttwo"
+constexpr int ID_LINE = 82;            // a number line
+constexpr int ID_INDICATOR = 83;       // a read-only check box
 
 // Installs the test templates for the lifetime of the object.
 class TestTemplates {

@@ -67,6 +67,9 @@ TEST_F(UserInput, ClicksMoveRadioSelectionAndToggleCheckBoxes) {
     ASSERT_TRUE(user_click(dialog, ID_CHECK));
     DIALOG_GET_FLAG(dialog, ID_CHECK, state);
     EXPECT_TRUE(state);
+    EXPECT_FALSE(user_click(dialog, ID_INDICATOR)) << "the user cannot change an indicator";
+    DIALOG_GET_FLAG(dialog, ID_INDICATOR, state);
+    EXPECT_FALSE(state);
 }
 
 TEST_F(UserInput, EscapeAndEnterOnAWindowlessRecord) {

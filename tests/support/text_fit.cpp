@@ -44,8 +44,10 @@ QRect label_text_room(const QLabel& label) {
     return room;
 }
 
+// A label that names a control draws its mnemonic as an underline, not as an '&'.
 int label_flags(const QLabel& label) {
-    return static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    return static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0) |
+           (label.buddy() != nullptr ? Qt::TextShowMnemonic : 0);
 }
 
 std::string label_overflow(const QLabel& label) {

@@ -1,5 +1,7 @@
 #include "dialog/qt/caption_font.hpp"
 
+#include "dialog/qt/control_widgets.hpp"
+
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -17,11 +19,10 @@ bool has(unsigned style, unsigned bit) {
     return (style & bit) != 0;
 }
 
-// The caption as drawn: buttons show '&' as the underline of the next character.
+// The caption as drawn: '&' shows as the underline of the next character (labels have
+// mnemonics only where they name the control after them).
 QString drawn_text(const ShownCaption& caption) {
-    QString text = caption.text;
-    if (caption.kind != ControlKind::Static) text.remove(QLatin1Char('&'));
-    return text;
+    return without_mnemonic(caption.text);
 }
 
 // The blanks between the words of a caption: space and the controls tab to carriage return.
@@ -104,6 +105,9 @@ bool caption_fits(const ShownCaption& caption, const QFont& font, const QStyle& 
         return metrics.horizontalAdvance(text) <= rect.width();
     case ControlKind::Edit:
     case ControlKind::ListBox:
+    case ControlKind::ComboBox:
+    case ControlKind::Table:
+    case ControlKind::NumberLine:
         return true;
     case ControlKind::PushButton:
     case ControlKind::CheckBox:

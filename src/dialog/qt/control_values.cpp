@@ -2,10 +2,13 @@
 
 #include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/cp1252_codec.hpp"
+#include "dialog/qt/number_line_view.hpp"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -63,6 +66,66 @@ void push_list(QListWidget& list, const ControlRecord& control) {
     }
 }
 
+void push_combo(QComboBox& combo, const ControlRecord& control) {
+    bool same = combo.count() == static_cast<int>(control.items.size());
+    for (int row = 0; same && row < combo.count(); ++row)
+        same = combo.itemText(row) == from_cp1252(control.items[static_cast<std::size_t>(row)]);
+    if (!same) {
+        combo.clear();
+        for (const auto& item : control.items)
+            combo.addItem(from_cp1252(item));
+    }
+    const int index =
+        control.selection >= 1 && control.selection <= combo.count() ? control.selection - 1 : -1;
+    if (combo.currentIndex() != index) combo.setCurrentIndex(index);
+}
+
+QStringList cells(const std::string& row) {
+    return from_cp1252(row).split(QLatin1Char('\t'));
+}
+
+void push_table(QTableWidget& table, const ControlRecord& control) {
+    const QStringList headings = cells(control.text);
+    if (table.columnCount() != headings.size())
+        table.setColumnCount(static_cast<int>(headings.size()));
+    for (int column = 0; column < headings.size(); ++column) {
+        QTableWidgetItem* heading = table.horizontalHeaderItem(column);
+        if (heading == nullptr)
+            table.setHorizontalHeaderItem(column, heading = new QTableWidgetItem);
+        if (heading->text() != headings[column]) heading->setText(headings[column]);
+    }
+    const auto rows = static_cast<int>(control.items.size());
+    if (table.rowCount() != rows) table.setRowCount(rows);
+    bool changed = false;
+    for (int row = 0; row < rows; ++row) {
+        const QStringList texts = cells(control.items[static_cast<std::size_t>(row)]);
+        for (int column = 0; column < table.columnCount(); ++column) {
+            const QString text = texts.value(column);
+            QTableWidgetItem* cell = table.item(row, column);
+            if (cell == nullptr) table.setItem(row, column, cell = new QTableWidgetItem);
+            if (cell->text() == text) continue;
+            cell->setText(text);
+            changed = true;
+        }
+    }
+    if (changed)
+        if (auto* fitted = dynamic_cast<RowTable*>(&table)) fitted->fit_columns();
+    if (control.selection >= 1 && control.selection <= rows) {
+        if (table.currentRow() != control.selection - 1 || table.selectedItems().isEmpty())
+            table.selectRow(control.selection - 1);
+    } else {
+        table.clearSelection();
+    }
+}
+
+void push_number_line(NumberLineView& view, const ControlRecord& control) {
+    std::vector<NumberLineView::Mark> marks;
+    marks.reserve(control.marks.size());
+    for (const LineMark& mark : control.marks)
+        marks.push_back({mark.kind, mark.position, from_cp1252(mark.tag), from_cp1252(mark.label)});
+    view.set_content(from_cp1252(control.text), std::move(marks));
+}
+
 // The number of characters (code points) before UTF-16 position `position` of `text`.
 int characters_before(const QString& text, int position) {
     int characters = 0;
@@ -108,6 +171,15 @@ void push_to_widget(QWidget& widget, const ControlRecord& control, QButtonGroup*
     case ControlKind::ListBox:
         if (auto* list = qobject_cast<QListWidget*>(&widget)) push_list(*list, control);
         break;
+    case ControlKind::ComboBox:
+        if (auto* combo = qobject_cast<QComboBox*>(&widget)) push_combo(*combo, control);
+        break;
+    case ControlKind::Table:
+        if (auto* table = qobject_cast<QTableWidget*>(&widget)) push_table(*table, control);
+        break;
+    case ControlKind::NumberLine:
+        if (auto* view = dynamic_cast<NumberLineView*>(&widget)) push_number_line(*view, control);
+        break;
     }
     widget.setEnabled(control.enabled);
     if (widget.isHidden() == control.visible) widget.setVisible(control.visible);
@@ -136,6 +208,17 @@ void read_from_widget(const QWidget& widget, ControlRecord& control) {
         if (const auto* list = qobject_cast<const QListWidget*>(&widget))
             control.selection = selected_row(*list);
         break;
+    case ControlKind::ComboBox:
+        if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
+            control.selection = combo->currentIndex() + 1;
+        break;
+    case ControlKind::Table:
+        if (const auto* table = qobject_cast<const QTableWidget*>(&widget)) {
+            const QList<QTableWidgetItem*> selected = table->selectedItems();
+            control.selection = selected.isEmpty() ? 0 : selected.front()->row() + 1;
+        }
+        break;
+    case ControlKind::NumberLine:
     case ControlKind::Static:
     case ControlKind::GroupBox:
     case ControlKind::PushButton:

@@ -2,10 +2,13 @@
 
 #include "dialog/qt/cp1252_codec.hpp"
 #include "dialog/qt/image_pixmaps.hpp"
+#include "dialog/qt/number_line_view.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -87,7 +90,12 @@ QWidget* create_edit(const ControlTemplate& item, QWidget* parent) {
 
 EditBox::EditBox(unsigned style, QWidget* parent)
     : QLineEdit(parent), digits_only_(has(style, STYLE_NUMBER)),
-      static_edge_(has(style, STYLE_STATIC_EDGE)) {}
+      static_edge_(has(style, STYLE_STATIC_EDGE)), flat_(has(style, STYLE_FLAT)) {
+    if (!flat_) return;
+    setFrame(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setTextMargins(2, 0, 2, 0);
+}
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
     if (digits_only_ && !isReadOnly() && types_non_digit(*event)) {
@@ -99,10 +107,76 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void EditBox::paintEvent(QPaintEvent* event) {
+    if (flat_) {
+        QPainter background(this);
+        background.fillRect(rect(),
+                            palette().brush(isEnabled() ? QPalette::Base : QPalette::Window));
+    }
     QLineEdit::paintEvent(event);
-    if (!static_edge_) return;
+    if (!static_edge_ && !flat_) return;
     QPainter painter(this);
     qDrawShadeRect(&painter, rect(), palette(), true, 1);
+}
+
+IndicatorBox::IndicatorBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {}
+
+bool IndicatorBox::hitButton(const QPoint&) const {
+    return false;
+}
+
+void IndicatorBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        event->ignore();
+        return;
+    }
+    QCheckBox::keyPressEvent(event);
+}
+
+void IndicatorBox::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        event->ignore();
+        return;
+    }
+    QCheckBox::keyReleaseEvent(event);
+}
+
+RowTable::RowTable(int columns, QWidget* parent) : QTableWidget(0, columns, parent) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false); // Tab leaves the table, as from any other control
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+    fit_rows();
+}
+
+void RowTable::fit_rows() {
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void RowTable::fit_columns() {
+    const QFontMetrics metrics = fontMetrics();
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('x'));
+    for (int column = 0; column < columnCount(); ++column) {
+        int width = 0;
+        if (const QTableWidgetItem* heading = horizontalHeaderItem(column))
+            width = metrics.horizontalAdvance(heading->text());
+        for (int row = 0; row < rowCount(); ++row)
+            if (const QTableWidgetItem* cell = item(row, column))
+                width = std::max(width, metrics.horizontalAdvance(cell->text()));
+        if (columnWidth(column) != width + padding) setColumnWidth(column, width + padding);
+    }
+}
+
+void RowTable::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange) return;
+    fit_rows();
+    fit_columns();
 }
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
@@ -131,6 +205,8 @@ QWidget* create_widget_of_kind(const ControlTemplate& item, const QRect& geometr
     case ControlKind::PushButton:
         return create_push_button(item, geometry, parent);
     case ControlKind::CheckBox:
+        if (has(item.style, STYLE_READ_ONLY))
+            return new IndicatorBox(from_cp1252(item.caption), parent);
         return new QCheckBox(from_cp1252(item.caption), parent);
     case ControlKind::RadioButton:
         // Auto-exclusive, as Qt makes radio buttons: screen readers then hear a radio button.
@@ -141,6 +217,14 @@ QWidget* create_widget_of_kind(const ControlTemplate& item, const QRect& geometr
         return create_edit(item, parent);
     case ControlKind::ListBox:
         return new ListBox(parent);
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
+    case ControlKind::Table: // a column for each heading of the caption
+        return new RowTable(
+            static_cast<int>(std::count(item.caption.begin(), item.caption.end(), '\t')) + 1,
+            parent);
+    case ControlKind::NumberLine:
+        return new NumberLineView(parent);
     }
     return new QWidget(parent);
 }
@@ -174,6 +258,25 @@ QString with_plain_line_breaks(const QString& text) {
         }
     }
     return plain;
+}
+
+bool has_mnemonic(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return true;
+        ++i;
+    }
+    return false;
+}
+
+QString without_mnemonic(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        shown.append(text[i]);
+    }
+    return shown;
 }
 
 void show_button_image(QAbstractButton& button, const QIcon& icon) {

@@ -4,6 +4,7 @@
 #include "dialog/dialog_events.hpp"
 #include "dialog/qt/caption_font.hpp"
 #include "dialog/qt/control_values.hpp"
+#include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/cp1252_codec.hpp"
 
 #include <QAbstractButton>
@@ -150,7 +151,8 @@ void DialogWidget::name_controls() {
             const auto label =
                 std::find_if(controls_.begin(), controls_.end(),
                              [&](const Control& c) { return c.item->id == name.label_id; });
-            if (label != controls_.end()) text = shown_caption(*label->widget).simplified();
+            if (label != controls_.end())
+                text = without_mnemonic(shown_caption(*label->widget)).simplified();
         }
         if (text.isEmpty() && language >= 1 && language <= 2)
             text = from_cp1252(name.names[static_cast<std::size_t>(language - 1)]);

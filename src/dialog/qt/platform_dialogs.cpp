@@ -4,9 +4,11 @@
 #include "dialog/qt/cp1252_codec.hpp"
 #include "dialog/qt/message_box_over_window.hpp"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace binora {
@@ -103,6 +105,10 @@ std::optional<std::string> choose_save_file_with_qt(const SaveFileRequest& reque
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return std::nullopt;
     return QFile::encodeName(QFileInfo(chosen.front()).absoluteFilePath()).toStdString();
+}
+
+void copy_text_with_qt(const std::string& text) {
+    QGuiApplication::clipboard()->setText(from_cp1252(text));
 }
 
 } // namespace binora

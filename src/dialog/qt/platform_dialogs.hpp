@@ -20,4 +20,7 @@ void show_qt_message_box(const MessageBoxRequest& request);
 // where the user chose), or nothing when the user cancelled.
 std::optional<std::string> choose_save_file_with_qt(const SaveFileRequest& request);
 
+// Puts the text (Windows-1252) on the application's clipboard.
+void copy_text_with_qt(const std::string& text);
+
 } // namespace binora

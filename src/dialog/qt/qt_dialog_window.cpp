@@ -14,10 +14,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QTableWidget>
 
 #include <algorithm>
 #include <map>
@@ -87,7 +89,26 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
             previous_in_tab_order = widget;
         }
     }
+    give_labels_their_controls();
     widget_->set_dialog_font(font);
+}
+
+// A label with a mnemonic names the control after it in template order that takes the
+// focus: the mnemonic moves the focus there.
+void QtDialogWindow::give_labels_their_controls() {
+    const auto count = static_cast<int>(record_.controls.size());
+    for (int i = 0; i < count; ++i) {
+        const ControlRecord& control = record_.controls[static_cast<std::size_t>(i)];
+        if (control.kind != ControlKind::Static || !has_mnemonic(control.source->caption)) continue;
+        auto* label = qobject_cast<QLabel*>(widget_->control_widget(i));
+        for (int j = i + 1; label != nullptr && j < count; ++j) {
+            QWidget* next = widget_->control_widget(j);
+            if (next != nullptr && next->focusPolicy() != Qt::NoFocus) {
+                label->setBuddy(next);
+                break;
+            }
+        }
+    }
 }
 
 QtDialogWindow::~QtDialogWindow() {
@@ -130,8 +151,18 @@ void QtDialogWindow::connect_notifications(int index, ControlKind kind, QWidget*
                          [dialog, index] { dialog->report(index, EVENT_DOUBLE_CLICK); });
         break;
     }
+    case ControlKind::ComboBox:
+        QObject::connect(static_cast<QComboBox*>(widget), &QComboBox::currentIndexChanged, widget,
+                         [dialog, index] { dialog->report(index, EVENT_SELECTION_CHANGED); });
+        break;
+    case ControlKind::Table:
+        QObject::connect(static_cast<QTableWidget*>(widget), &QTableWidget::itemSelectionChanged,
+                         widget,
+                         [dialog, index] { dialog->report(index, EVENT_SELECTION_CHANGED); });
+        break;
     case ControlKind::Static:
     case ControlKind::GroupBox:
+    case ControlKind::NumberLine:
         break;
     }
 }

@@ -38,6 +38,7 @@ class QtDialogWindow final : public DialogWindow {
   private:
     int index_of(const ControlRecord& control) const;
     void connect_notifications(int index, ControlKind kind, QWidget* widget);
+    void give_labels_their_controls();
 
     DIALOG_RECORD& record_;
     QPointer<DialogWidget> widget_;

@@ -1,12 +1,15 @@
 #include "dialog/qt/qt_window_system.hpp"
 
+#include "dialog/clipboard.hpp"
 #include "dialog/dialog_events.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/qt/dialog_widget.hpp"
+#include "dialog/qt/number_line_view.hpp"
 #include "dialog/qt/platform_dialogs.hpp"
 #include "dialog/qt/qt_dialog_window.hpp"
 #include "dialog/qt/standard_icon_cache.hpp"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -87,6 +90,12 @@ void install_qt_dialog_layer() {
     set_window_system(&system);
     set_message_box_handler(show_qt_message_box);
     set_save_file_handler(choose_save_file_with_qt);
+    set_clipboard_handler(copy_text_with_qt);
+    static const bool factory_installed = [] {
+        QAccessible::installFactory(number_line_accessible);
+        return true;
+    }();
+    (void)factory_installed;
     QGuiApplication::setQuitOnLastWindowClosed(false);
     cache_standard_icons();
 }

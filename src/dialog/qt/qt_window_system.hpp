@@ -29,7 +29,8 @@ class QtWindowSystem final : public WindowSystem {
     std::optional<int> pending_quit_;
 };
 
-// Installs the Qt window system, the message-box handler and the save-file handler, leaves
+// Installs the Qt window system, the message-box, save-file and clipboard handlers and the
+// screen readers' view of number lines, leaves
 // ending the program to the layer (closing the last window does not quit) and has the style
 // make each standard icon once (standard_icon_cache.hpp). Call once a QApplication exists.
 void install_qt_dialog_layer();

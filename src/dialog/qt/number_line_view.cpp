@@ -1,0 +1,222 @@
+#include "dialog/qt/number_line_view.hpp"
+
+#include <QAccessibleWidget>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace binora {
+
+namespace {
+
+const QColor EXACT_COLOUR(0x1f, 0x4e, 0x9c);
+const QColor ROUNDED_COLOUR(0xc0, 0x00, 0x00);
+const QColor MIDPOINT_COLOUR(0x60, 0x60, 0x60);
+
+bool above_line(LineMarkKind kind) {
+    return kind == LineMarkKind::exact;
+}
+
+} // namespace
+
+struct NumberLineView::Layout {
+    int line_height = 0;
+    QRect caption;
+    int exact_tag_top = 0;
+    int line_y = 0;
+    int tick = 0;  // half the height of a tick
+    int left = 0;  // the x of position 0
+    int right = 0; // the x of position 1
+    int point_tag_top = 0;
+    int rounded_tag_top = 0;
+    int legend_top = 0;
+
+    // The x of a position; beyond an end, a little past it.
+    int x_of(double position) const {
+        if (position < 0) return left - line_height;
+        if (position > 1) return right + line_height;
+        return left + static_cast<int>(std::lround(position * (right - left)));
+    }
+};
+
+QAccessibleInterface* number_line_accessible(const QString&, QObject* object) {
+    auto* view = dynamic_cast<NumberLineView*>(object);
+    return view != nullptr ? new QAccessibleWidget(view, QAccessible::Chart) : nullptr;
+}
+
+NumberLineView::NumberLineView(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus); // a screen reader reaches it with the keyboard
+}
+
+void NumberLineView::set_content(const QString& caption, std::vector<Mark> marks) {
+    caption_ = caption;
+    marks_ = std::move(marks);
+    QString description = caption_;
+    for (const Mark& mark : marks_)
+        if (!mark.label.isEmpty()) description += QLatin1Char('\n') + mark.label;
+    setAccessibleDescription(description);
+    update();
+}
+
+NumberLineView::Layout NumberLineView::layout() const {
+    const QFontMetrics metrics = fontMetrics();
+    Layout l;
+    l.line_height = metrics.height();
+    const int h = l.line_height;
+    const QRect wrapped =
+        metrics.boundingRect(QRect(0, 0, width(), 0), Qt::AlignLeft | Qt::TextWordWrap, caption_);
+    l.caption = QRect(0, 0, width(), std::max(h, wrapped.height()));
+    l.exact_tag_top = l.caption.bottom() + 1 + h / 3;
+    l.tick = h / 3;
+    l.line_y = l.exact_tag_top + h + h / 2 + l.tick;
+    l.point_tag_top = l.line_y + l.tick + 2;
+    l.rounded_tag_top = l.point_tag_top + h;
+    l.legend_top = l.rounded_tag_top + h + h / 3;
+    // Room at both ends for half a tag and the arrow of a mark beyond the end.
+    int widest_tag = 0;
+    for (const Mark& mark : marks_)
+        widest_tag = std::max(widest_tag, metrics.horizontalAdvance(mark.tag));
+    const int margin = std::max(widest_tag / 2, 2 * h) + 2 * h;
+    l.left = margin;
+    l.right = std::max(margin + 1, width() - margin);
+    return l;
+}
+
+std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts() const {
+    const Layout l = layout();
+    const QFontMetrics metrics = fontMetrics();
+    std::vector<PlacedText> texts;
+    if (!caption_.isEmpty())
+        texts.push_back(
+            {caption_, metrics.boundingRect(l.caption, Qt::AlignLeft | Qt::TextWordWrap, caption_),
+             -1, false});
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        const Mark& mark = marks_[i];
+        if (mark.tag.isEmpty()) continue;
+        int top = l.point_tag_top;
+        if (above_line(mark.kind)) top = l.exact_tag_top;
+        if (mark.kind == LineMarkKind::rounded) top = l.rounded_tag_top;
+        const int width = metrics.horizontalAdvance(mark.tag);
+        const int left =
+            std::clamp(l.x_of(mark.position) - width / 2, 0, std::max(0, this->width() - width));
+        texts.push_back(
+            {mark.tag, QRect(left, top, width, l.line_height), static_cast<int>(i), false});
+    }
+    int row = 0;
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        const Mark& mark = marks_[i];
+        if (mark.label.isEmpty()) continue;
+        const int top = l.legend_top + row * l.line_height;
+        texts.push_back(
+            {mark.label,
+             QRect(2 * l.line_height, top, metrics.horizontalAdvance(mark.label), l.line_height),
+             static_cast<int>(i), true});
+        ++row;
+    }
+    return texts;
+}
+
+namespace {
+
+// The symbol of a mark centred at `at`, `size` pixels high.
+void draw_symbol(QPainter& painter, LineMarkKind kind, QPoint at, int size, const QColor& text) {
+    const int half = std::max(2, size / 2);
+    switch (kind) {
+    case LineMarkKind::point:
+        painter.setPen(QPen(text, 2));
+        painter.drawLine(at.x(), at.y() - half, at.x(), at.y() + half);
+        break;
+    case LineMarkKind::midpoint:
+        painter.setPen(QPen(MIDPOINT_COLOUR, 1, Qt::DashLine));
+        painter.drawLine(at.x(), at.y() - half, at.x(), at.y() + half);
+        break;
+    case LineMarkKind::exact: {
+        QPainterPath triangle;
+        triangle.moveTo(at.x() - half, at.y() - half);
+        triangle.lineTo(at.x() + half, at.y() - half);
+        triangle.lineTo(at.x(), at.y() + half);
+        triangle.closeSubpath();
+        painter.fillPath(triangle, EXACT_COLOUR);
+        break;
+    }
+    case LineMarkKind::rounded:
+        painter.setPen(QPen(ROUNDED_COLOUR, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at, half, half);
+        break;
+    }
+}
+
+QColor colour_of(LineMarkKind kind, const QColor& text) {
+    switch (kind) {
+    case LineMarkKind::exact:
+        return EXACT_COLOUR;
+    case LineMarkKind::rounded:
+        return ROUNDED_COLOUR;
+    case LineMarkKind::midpoint:
+        return MIDPOINT_COLOUR;
+    case LineMarkKind::point:
+        break;
+    }
+    return text;
+}
+
+} // namespace
+
+void NumberLineView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Layout l = layout();
+    const QColor text = palette().color(QPalette::WindowText);
+    const int h = l.line_height;
+
+    if (!marks_.empty()) {
+        painter.setPen(QPen(text, 1));
+        painter.drawLine(l.left - h, l.line_y, l.right + h, l.line_y);
+    }
+    for (const Mark& mark : marks_) {
+        const int x = l.x_of(mark.position);
+        if (mark.position > 1 || mark.position < 0) { // an arrow from the end toward the mark
+            const int end = mark.position > 1 ? l.right : l.left;
+            const int direction = mark.position > 1 ? 1 : -1;
+            const int y = above_line(mark.kind) ? l.line_y - h / 2 : l.line_y + h / 2;
+            painter.setPen(QPen(colour_of(mark.kind, text), 2));
+            painter.drawLine(end, y, x, y);
+            painter.drawLine(x, y, x - direction * h / 3, y - h / 4);
+            painter.drawLine(x, y, x - direction * h / 3, y + h / 4);
+            continue;
+        }
+        switch (mark.kind) {
+        case LineMarkKind::point:
+        case LineMarkKind::midpoint:
+            draw_symbol(painter, mark.kind, {x, l.line_y}, 2 * l.tick, text);
+            break;
+        case LineMarkKind::exact:
+            draw_symbol(painter, mark.kind, {x, l.line_y - l.tick - h / 4}, h / 2, text);
+            break;
+        case LineMarkKind::rounded:
+            draw_symbol(painter, mark.kind, {x, l.line_y}, 2 * l.tick + 4, text);
+            break;
+        }
+    }
+
+    for (const PlacedText& placed : placed_texts()) {
+        if (placed.mark < 0) {
+            painter.setPen(text);
+            painter.drawText(l.caption, Qt::AlignLeft | Qt::TextWordWrap, caption_);
+            continue;
+        }
+        const LineMarkKind kind = marks_[static_cast<std::size_t>(placed.mark)].kind;
+        if (placed.legend) {
+            draw_symbol(painter, kind, {h, placed.rect.center().y()}, h * 2 / 3, text);
+            painter.setPen(text);
+        } else {
+            painter.setPen(colour_of(kind, text));
+        }
+        painter.drawText(placed.rect, Qt::AlignLeft | Qt::AlignVCenter, placed.text);
+    }
+}
+
+} // namespace binora
