@@ -38,6 +38,7 @@
 #include "dialog/qt/qt_window_system.hpp"
 #include "fuzz_check.hpp"
 #include "paint_hold.hpp"
+#include "qt_keys.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
 #include "widget_checks.hpp"
@@ -67,14 +68,12 @@ using b::fuzz::trace;
 
 constexpr int ACTIVATION_TURNS = 50;
 
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-constexpr Qt::KeyboardModifiers NONE = Qt::NoModifier;
-constexpr Qt::KeyboardModifiers SHIFT = Qt::ShiftModifier;
-constexpr Qt::KeyboardModifiers CTRL = Qt::ControlModifier;
+using b::fuzz::CTRL;
+using b::fuzz::Key;
+using b::fuzz::key_of;
+using b::fuzz::NONE;
+using b::fuzz::quiet_qt_messages;
+using b::fuzz::SHIFT;
 
 // clang-format off
 constexpr Key keys[] = {
@@ -104,34 +103,6 @@ constexpr std::array<int, 5> FLAGS = {b::IDC_AR_INVALID, b::IDC_AR_DIVBYZERO, b:
                                       b::IDC_AR_UNDERFLOW, b::IDC_AR_INEXACT};
 constexpr std::array<const char*, 5> FLAG_NAMES = {"invalid", "divbyzero", "overflow", "underflow",
                                                    "inexact"};
-
-Qt::Key key_of(QChar c) {
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-        return static_cast<Qt::Key>(Qt::Key_0 + (c.unicode() - '0'));
-    const QChar upper = c.toUpper();
-    if (upper >= QLatin1Char('A') && upper <= QLatin1Char('Z'))
-        return static_cast<Qt::Key>(Qt::Key_A + (upper.unicode() - 'A'));
-    switch (c.unicode()) {
-    case ' ':
-        return Qt::Key_Space;
-    case '.':
-        return Qt::Key_Period;
-    case ',':
-        return Qt::Key_Comma;
-    case '-':
-        return Qt::Key_Minus;
-    case '+':
-        return Qt::Key_Plus;
-    default:
-        return Qt::Key_unknown;
-    }
-}
-
-void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "Qt: %s\n", message.toLocal8Bit().constData());
-    if (type == QtFatalMsg) std::abort();
-}
 
 b::DIALOG_RECORD& dialog() {
     return b::ARITH.ARITH_DIALOG;

@@ -59,6 +59,7 @@
 #include "main_dialog_checks.hpp"
 #include "modal_answerer.hpp"
 #include "paint_hold.hpp"
+#include "qt_keys.hpp"
 #include "record_snapshot.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
@@ -99,14 +100,12 @@ using b::fuzz::trace;
 // Event-loop turns a window may take to become active when the window system activates it.
 constexpr int ACTIVATION_TURNS = 50;
 
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-constexpr Qt::KeyboardModifiers NONE = Qt::NoModifier;
-constexpr Qt::KeyboardModifiers SHIFT = Qt::ShiftModifier;
-constexpr Qt::KeyboardModifiers CTRL = Qt::ControlModifier;
+using b::fuzz::CTRL;
+using b::fuzz::Key;
+using b::fuzz::key_of;
+using b::fuzz::NONE;
+using b::fuzz::quiet_qt_messages;
+using b::fuzz::SHIFT;
 
 // clang-format off
 constexpr Key keys[] = {
@@ -132,29 +131,6 @@ constexpr const char* typed_utf8[] = {
     "\xc3\xa9", "\xc4\x83", "\xe2\x82\xac", "\xf0\x9f\x98\x80",
 };
 // clang-format on
-
-// The key a character is typed with.
-Qt::Key key_of(QChar c) {
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-        return static_cast<Qt::Key>(Qt::Key_0 + (c.unicode() - '0'));
-    const QChar upper = c.toUpper();
-    if (upper >= QLatin1Char('A') && upper <= QLatin1Char('Z'))
-        return static_cast<Qt::Key>(Qt::Key_A + (upper.unicode() - 'A'));
-    switch (c.unicode()) {
-    case ' ':
-        return Qt::Key_Space;
-    case '.':
-        return Qt::Key_Period;
-    case ',':
-        return Qt::Key_Comma;
-    case '-':
-        return Qt::Key_Minus;
-    case '+':
-        return Qt::Key_Plus;
-    default:
-        return Qt::Key_unknown;
-    }
-}
 
 // A text for the clipboard, of one of five forms.
 QString pasted_text(ActionBytes& input) {
@@ -195,13 +171,6 @@ QString id_of(const QWidget& widget) {
                     .arg(record == &main_dialog() ? "main" : "summary")
                     .arg(control.id);
     return QStringLiteral("?");
-}
-
-// Qt's messages (warnings about fonts and the like) would flood the fuzzer's output.
-void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "Qt: %s\n", message.toLocal8Bit().constData());
-    if (type == QtFatalMsg) std::abort();
 }
 
 // A temporary folder for the saved summaries, removed with everything in it at exit.
