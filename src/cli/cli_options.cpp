@@ -2,8 +2,11 @@
 
 #include "numeric/storage_word_text.hpp"
 
+#include <array>
 #include <cctype>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace binora::cli {
 
@@ -14,11 +17,25 @@ struct Choice {
     int value;
 };
 
-constexpr CliKind KINDS[] = {
-    {"32", FORMATS[0]},          {"64", FORMATS[1]},          {"128", FORMATS[2]},
-    {"16", NARROW_FORMATS[0]},   {"bf16", NARROW_FORMATS[1]}, {"e5m2", NARROW_FORMATS[2]},
-    {"e4m3", NARROW_FORMATS[3]},
-};
+// Every format of the table, the window's first, by the word the format's row gives it.
+constexpr const FormatTraits& format_row(std::size_t i) {
+    return i < binora::FORMATS.size() ? binora::FORMATS[i]
+                                      : NARROW_FORMATS[i - binora::FORMATS.size()];
+}
+template <std::size_t... I> constexpr auto kinds_of_rows(std::index_sequence<I...>) {
+    return std::array<CliKind, sizeof...(I)>{CliKind{format_row(I).cli_word, format_row(I)}...};
+}
+constexpr auto KINDS =
+    kinds_of_rows(std::make_index_sequence<binora::FORMATS.size() + NARROW_FORMATS.size()>());
+
+// The kinds' words joined: "32|64|...|e4m3", or "32, 64, ... or e4m3".
+std::string kind_words(std::string_view between, std::string_view before_last) {
+    std::string words;
+    for (std::size_t i = 0; i < KINDS.size(); ++i)
+        words.append(i == 0 ? "" : (i + 1 == KINDS.size() ? before_last : between))
+            .append(KINDS[i].word);
+    return words;
+}
 constexpr Choice LANGUAGES[] = {{"en", static_cast<int>(Language::english)},
                                 {"ro", static_cast<int>(Language::romanian)}};
 constexpr Choice FORMATS[] = {{"text", static_cast<int>(OutputFormat::text)},
@@ -111,7 +128,7 @@ std::string read_option(std::span<const char* const> arguments, std::size_t& at,
     if (name == "--kind" || name == "--from") {
         const CliKind* kind = choose_kind(*value);
         if (kind == nullptr)
-            return "bad kind '" + std::string(*value) + "' (32, 64, 128, 16, bf16, e5m2 or e4m3)";
+            return "bad kind '" + std::string(*value) + "' (" + kind_words(", ", " or ") + ")";
         (name == "--kind" ? options.kind : options.from) = kind;
     } else if (name == "--columns") {
         std::string error;
@@ -220,7 +237,8 @@ std::span<const CliKind> cli_kinds() {
 }
 
 std::string usage_text() {
-    return "usage: binora-cli [--kind 32|64|128|16|bf16|e5m2|e4m3] [--lang en|ro]\n"
+    return "usage: binora-cli [--kind " + kind_words("|", "|") +
+           "] [--lang en|ro]\n"
            "                  [--format text|tsv|json] [--columns NAME,...] [--header] [VALUE "
            "...]\n"
            "       binora-cli --op add|sub|mul|div|fma|sqrt|rem|convert [--from KIND]\n"

@@ -48,16 +48,17 @@ struct FormatTraits {
     const char* epsilon;     // the parameter list's definition of epsilon
     // The caption of X- in binary has a comma after "X" where the others have a semicolon.
     bool comma_below;
+    const char* cli_word; // binora-cli's name of the format after --kind: "32", "bf16", ...
 };
 
 // clang-format off
 inline constexpr std::array<FormatTraits, 3> FORMATS{{
     {4,  "binary32",  32,  8,  23,  127,   -126,   127,   24,  13, TopExponent::infinity_and_nan,
-     {15, 7, 'E', 2, false},  {14, 7, 'E', 2, false},  "Real(4)",  "Epsilon = ULP(1.0).",  false},
+     {15, 7, 'E', 2, false},  {14, 7, 'E', 2, false},  "Real(4)",  "Epsilon = ULP(1.0).",  false, "32"},
     {8,  "binary64",  64,  11, 52,  1023,  -1022,  1023,  53,  22, TopExponent::infinity_and_nan,
-     {25, 16, 'D', 2, false}, {22, 15, 'E', 2, false}, "Real(8)",  "Epsilon = ULP(1.D0).", true},
+     {25, 16, 'D', 2, false}, {22, 15, 'E', 2, false}, "Real(8)",  "Epsilon = ULP(1.D0).", true,  "64"},
     {16, "binary128", 128, 15, 112, 16383, -16382, 16383, 113, 40, TopExponent::infinity_and_nan,
-     {42, 33, 'D', 3, false}, {41, 33, 'E', 2, false}, "Real(16)", "Epsilon = ULP(1.Q0).", false},
+     {42, 33, 'D', 3, false}, {41, 33, 'E', 2, false}, "Real(16)", "Epsilon = ULP(1.Q0).", false, "128"},
 }};
 // clang-format on
 
@@ -67,13 +68,13 @@ inline constexpr std::array<FormatTraits, 3> FORMATS{{
 // clang-format off
 inline constexpr std::array<FormatTraits, 4> NARROW_FORMATS{{
     {0, "binary16", 16, 5, 10, 15,  -14,  15,  11, 0, TopExponent::infinity_and_nan,
-     {0, 4, 'E', 2, false}, {0, 4, 'E', 2, false}, "binary16", "Epsilon = ULP(1.0).", false},
+     {0, 4, 'E', 2, false}, {0, 4, 'E', 2, false}, "binary16", "Epsilon = ULP(1.0).", false, "16"},
     {0, "bfloat16", 16, 8, 7,  127, -126, 127, 8,  0, TopExponent::infinity_and_nan,
-     {0, 3, 'E', 2, false}, {0, 3, 'E', 2, false}, "bfloat16", "Epsilon = ULP(1.0).", false},
+     {0, 3, 'E', 2, false}, {0, 3, 'E', 2, false}, "bfloat16", "Epsilon = ULP(1.0).", false, "bf16"},
     {0, "E5M2",     8,  5, 2,  15,  -14,  15,  3,  0, TopExponent::infinity_and_nan,
-     {0, 1, 'E', 2, false}, {0, 1, 'E', 2, false}, "E5M2",     "Epsilon = ULP(1.0).", false},
+     {0, 1, 'E', 2, false}, {0, 1, 'E', 2, false}, "E5M2",     "Epsilon = ULP(1.0).", false, "e5m2"},
     {0, "E4M3",     8,  4, 3,  7,   -6,   8,   4,  0, TopExponent::finite_but_nan,
-     {0, 2, 'E', 2, false}, {0, 2, 'E', 2, false}, "E4M3",     "Epsilon = ULP(1.0).", false},
+     {0, 2, 'E', 2, false}, {0, 2, 'E', 2, false}, "E4M3",     "Epsilon = ULP(1.0).", false, "e4m3"},
 }};
 // clang-format on
 
