@@ -6,6 +6,7 @@
 #include "dialog/dialog_template.hpp"
 
 #include <QCheckBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QString>
@@ -79,6 +80,11 @@ class RowTable final : public QTableWidget {
 
   private:
     void fit_rows();
+    // The width of `text` in the table's font, remembered: most cells keep their text when
+    // the table is rewritten, and measuring a text shapes it.
+    int text_width(const QFontMetrics& metrics, const QString& text);
+
+    QHash<QString, int> text_widths_;
 };
 
 // A new widget for the template item, child of `parent`, placed at `geometry` (pixels), with
