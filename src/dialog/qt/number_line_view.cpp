@@ -32,6 +32,7 @@ struct NumberLineView::Layout {
     int point_tag_top = 0;
     int rounded_tag_top = 0;
     int legend_top = 0;
+    QRect caption_text; // where the caption's wrapped lines fall
 
     // The x of a position; beyond an end, a little past it.
     int x_of(double position) const {
@@ -48,9 +49,18 @@ QAccessibleInterface* number_line_accessible(const QString&, QObject* object) {
 
 NumberLineView::NumberLineView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus); // a screen reader reaches it with the keyboard
+    // paintEvent fills the whole view with the window's background: a change of the line
+    // repaints it alone, not the window behind it as well.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool NumberLineView::Mark::operator==(const Mark& other) const {
+    return kind == other.kind && position == other.position && tag == other.tag &&
+           label == other.label;
 }
 
 void NumberLineView::set_content(const QString& caption, std::vector<Mark> marks) {
+    if (caption == caption_ && marks == marks_) return; // nothing to draw again
     caption_ = caption;
     marks_ = std::move(marks);
     QString description = caption_;
@@ -68,6 +78,7 @@ NumberLineView::Layout NumberLineView::layout() const {
     const QRect wrapped =
         metrics.boundingRect(QRect(0, 0, width(), 0), Qt::AlignLeft | Qt::TextWordWrap, caption_);
     l.caption = QRect(0, 0, width(), std::max(h, wrapped.height()));
+    l.caption_text = wrapped;
     l.exact_tag_top = l.caption.bottom() + 1 + h / 3;
     l.tick = h / 3;
     l.line_y = l.exact_tag_top + h + h / 2 + l.tick;
@@ -85,13 +96,13 @@ NumberLineView::Layout NumberLineView::layout() const {
 }
 
 std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts() const {
-    const Layout l = layout();
+    return placed_texts(layout());
+}
+
+std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts(const Layout& l) const {
     const QFontMetrics metrics = fontMetrics();
     std::vector<PlacedText> texts;
-    if (!caption_.isEmpty())
-        texts.push_back(
-            {caption_, metrics.boundingRect(l.caption, Qt::AlignLeft | Qt::TextWordWrap, caption_),
-             -1, false});
+    if (!caption_.isEmpty()) texts.push_back({caption_, l.caption_text, -1, false});
     for (std::size_t i = 0; i < marks_.size(); ++i) {
         const Mark& mark = marks_[i];
         if (mark.tag.isEmpty()) continue;
@@ -167,6 +178,7 @@ QColor colour_of(LineMarkKind kind, const QColor& text) {
 
 void NumberLineView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), palette().brush(QPalette::Window));
     painter.setRenderHint(QPainter::Antialiasing);
     const Layout l = layout();
     const QColor text = palette().color(QPalette::WindowText);
@@ -202,7 +214,7 @@ void NumberLineView::paintEvent(QPaintEvent*) {
         }
     }
 
-    for (const PlacedText& placed : placed_texts()) {
+    for (const PlacedText& placed : placed_texts(l)) {
         if (placed.mark < 0) {
             painter.setPen(text);
             painter.drawText(l.caption, Qt::AlignLeft | Qt::TextWordWrap, caption_);

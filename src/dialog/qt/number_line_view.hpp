@@ -31,6 +31,7 @@ class NumberLineView final : public QWidget {
         double position;
         QString tag;
         QString label;
+        bool operator==(const Mark& other) const;
     };
     void set_content(const QString& caption, std::vector<Mark> marks);
 
@@ -53,6 +54,7 @@ class NumberLineView final : public QWidget {
   private:
     struct Layout;
     Layout layout() const;
+    std::vector<PlacedText> placed_texts(const Layout& l) const;
 
     QString caption_;
     std::vector<Mark> marks_;
