@@ -200,6 +200,8 @@ int RowTable::text_width(const QFontMetrics& metrics, const QString& text) {
 void RowTable::fit_columns() {
     const QFontMetrics metrics = fontMetrics();
     const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('x'));
+    if (fitted_widths_.size() != static_cast<std::size_t>(columnCount()))
+        fitted_widths_.assign(static_cast<std::size_t>(columnCount()), -1);
     for (int column = 0; column < columnCount(); ++column) {
         int width = 0;
         if (const QTableWidgetItem* heading = horizontalHeaderItem(column))
@@ -207,7 +209,15 @@ void RowTable::fit_columns() {
         for (int row = 0; row < rowCount(); ++row)
             if (const QTableWidgetItem* cell = item(row, column))
                 width = std::max(width, text_width(metrics, cell->text()));
-        if (columnWidth(column) != width + padding) setColumnWidth(column, width + padding);
+        // The stretched last column is wider than the width asked for it, which is its least
+        // width; asking for the same again would shrink it and stretch it back, repainting
+        // the whole table.
+        int& fitted = fitted_widths_[static_cast<std::size_t>(column)];
+        const bool stretched =
+            column == columnCount() - 1 && horizontalHeader()->stretchLastSection();
+        if (stretched ? fitted != width + padding : columnWidth(column) != width + padding)
+            setColumnWidth(column, width + padding);
+        fitted = width + padding;
     }
 }
 

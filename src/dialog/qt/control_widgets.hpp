@@ -13,6 +13,7 @@
 #include <QTableWidget>
 
 #include <string_view>
+#include <vector>
 
 class QAbstractButton;
 class QIcon;
@@ -85,6 +86,7 @@ class RowTable final : public QTableWidget {
     int text_width(const QFontMetrics& metrics, const QString& text);
 
     QHash<QString, int> text_widths_;
+    std::vector<int> fitted_widths_; // the width last asked for each column
 };
 
 // A new widget for the template item, child of `parent`, placed at `geometry` (pixels), with
