@@ -1,6 +1,7 @@
 #include "dialog/qt/control_widgets.hpp"
 
 #include "dialog/qt/cp1252_codec.hpp"
+#include "dialog/qt/flat_edit_style.hpp"
 #include "dialog/qt/image_pixmaps.hpp"
 #include "dialog/qt/number_line_view.hpp"
 
@@ -122,6 +123,7 @@ EditBox::EditBox(unsigned style, QWidget* parent)
       static_edge_(has(style, STYLE_STATIC_EDGE)), flat_(has(style, STYLE_FLAT)) {
     if (!flat_) return;
     setFrame(false);
+    setStyle(flat_edit_style());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setTextMargins(2, 0, 2, 0);
 }
