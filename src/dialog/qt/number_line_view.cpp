@@ -32,7 +32,8 @@ struct NumberLineView::Layout {
     int point_tag_top = 0;
     int rounded_tag_top = 0;
     int legend_top = 0;
-    QRect caption_text; // where the caption's wrapped lines fall
+    QRect caption_text;          // where the caption's wrapped lines fall
+    std::vector<int> tag_widths; // of each mark's tag, in mark order
 
     // The x of a position; beyond an end, a little past it.
     int x_of(double position) const {
@@ -87,8 +88,11 @@ NumberLineView::Layout NumberLineView::layout() const {
     l.legend_top = l.rounded_tag_top + h + h / 3;
     // Room at both ends for half a tag and the arrow of a mark beyond the end.
     int widest_tag = 0;
-    for (const Mark& mark : marks_)
-        widest_tag = std::max(widest_tag, metrics.horizontalAdvance(mark.tag));
+    l.tag_widths.reserve(marks_.size());
+    for (const Mark& mark : marks_) {
+        l.tag_widths.push_back(mark.tag.isEmpty() ? 0 : metrics.horizontalAdvance(mark.tag));
+        widest_tag = std::max(widest_tag, l.tag_widths.back());
+    }
     const int margin = std::max(widest_tag / 2, 2 * h) + 2 * h;
     l.left = margin;
     l.right = std::max(margin + 1, width() - margin);
@@ -109,7 +113,7 @@ std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts(const Layou
         int top = l.point_tag_top;
         if (above_line(mark.kind)) top = l.exact_tag_top;
         if (mark.kind == LineMarkKind::rounded) top = l.rounded_tag_top;
-        const int width = metrics.horizontalAdvance(mark.tag);
+        const int width = l.tag_widths[i];
         const int left =
             std::clamp(l.x_of(mark.position) - width / 2, 0, std::max(0, this->width() - width));
         texts.push_back(
