@@ -100,10 +100,11 @@ NumberLineView::Layout NumberLineView::layout() const {
 }
 
 std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts() const {
-    return placed_texts(layout());
+    return placed_texts(layout(), true);
 }
 
-std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts(const Layout& l) const {
+std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts(const Layout& l,
+                                                                     bool measure_legend) const {
     const QFontMetrics metrics = fontMetrics();
     std::vector<PlacedText> texts;
     if (!caption_.isEmpty()) texts.push_back({caption_, l.caption_text, -1, false});
@@ -124,10 +125,11 @@ std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts(const Layou
         const Mark& mark = marks_[i];
         if (mark.label.isEmpty()) continue;
         const int top = l.legend_top + row * l.line_height;
+        const int left = 2 * l.line_height;
+        const int width = measure_legend ? metrics.horizontalAdvance(mark.label)
+                                         : std::max(0, this->width() - left);
         texts.push_back(
-            {mark.label,
-             QRect(2 * l.line_height, top, metrics.horizontalAdvance(mark.label), l.line_height),
-             static_cast<int>(i), true});
+            {mark.label, QRect(left, top, width, l.line_height), static_cast<int>(i), true});
         ++row;
     }
     return texts;
@@ -218,7 +220,9 @@ void NumberLineView::paintEvent(QPaintEvent*) {
         }
     }
 
-    for (const PlacedText& placed : placed_texts(l)) {
+    // A legend row is drawn from the left of its rectangle, unclipped: its width does not
+    // change what is drawn, and measuring it would lay its text out once more.
+    for (const PlacedText& placed : placed_texts(l, false)) {
         if (placed.mark < 0) {
             painter.setPen(text);
             painter.drawText(l.caption, Qt::AlignLeft | Qt::TextWordWrap, caption_);

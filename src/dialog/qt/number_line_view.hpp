@@ -54,7 +54,9 @@ class NumberLineView final : public QWidget {
   private:
     struct Layout;
     Layout layout() const;
-    std::vector<PlacedText> placed_texts(const Layout& l) const;
+    // As placed_texts(), laid out by `l`; a legend row's rectangle is as wide as its text
+    // when `measure_legend`, else reaches the view's right edge.
+    std::vector<PlacedText> placed_texts(const Layout& l, bool measure_legend) const;
 
     QString caption_;
     std::vector<Mark> marks_;
