@@ -11,7 +11,10 @@ FlatEditStyle::FlatEditStyle() : QProxyStyle(QApplication::style()->name()) {}
 
 void FlatEditStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const {
-    if (element != PE_PanelLineEdit) {
+    // Where a logical pixel is several device pixels the edge is one device pixel thin and
+    // leaves part of the style's frame in sight: the style draws the panel as it would.
+    if (element != PE_PanelLineEdit ||
+        !qFuzzyCompare(painter->device()->devicePixelRatioF(), 1.0)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
