@@ -52,8 +52,8 @@ QPixmap fitted(const QPixmap& pixmap, const QSize& room) {
 // edge of each, and strokes cost several times more. Where a logical pixel is not one device
 // pixel, qDrawShadeRect draws it, thin as on any other screen.
 void draw_sunken_edge(QPainter& painter, const QRect& r, const QPalette& palette) {
-    if (!qFuzzyCompare(painter.device()->devicePixelRatioF(), 1.0) || r.width() < 4 ||
-        r.height() < 4) {
+    if (!qFuzzyCompare(painter.device()->devicePixelRatioF(), 1.0) || r.width() < 5 ||
+        r.height() < 5) {
         qDrawShadeRect(&painter, r, palette, true, 1);
         return;
     }
