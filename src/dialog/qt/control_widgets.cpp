@@ -4,6 +4,7 @@
 #include "dialog/qt/flat_edit_style.hpp"
 #include "dialog/qt/image_pixmaps.hpp"
 #include "dialog/qt/number_line_view.hpp"
+#include "dialog/qt/plain_text_cells.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -172,6 +173,7 @@ void IndicatorBox::keyReleaseEvent(QKeyEvent* event) {
 }
 
 RowTable::RowTable(int columns, QWidget* parent) : QTableWidget(0, columns, parent) {
+    setItemDelegate(new PlainTextCells(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
