@@ -1,8 +1,10 @@
 #include "dialog/qt/control_widgets.hpp"
 
 #include "dialog/qt/cp1252_codec.hpp"
+#include "dialog/qt/flat_edit_style.hpp"
 #include "dialog/qt/image_pixmaps.hpp"
 #include "dialog/qt/number_line_view.hpp"
+#include "dialog/qt/plain_text_cells.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,6 +45,35 @@ QPixmap fitted(const QPixmap& pixmap, const QSize& room) {
     if (pixmap.isNull() || (pixmap.width() <= room.width() && pixmap.height() <= room.height()))
         return pixmap;
     return pixmap.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// The one-pixel sunken edge qDrawShadeRect draws (dark outline one pixel in from the bottom
+// and right, light lines inside its top left and along the outer bottom and right), filled as
+// eight rectangles: a window that rewrites many flat read-outs at each keystroke draws the
+// edge of each, and strokes cost several times more. Where a logical pixel is not one device
+// pixel, qDrawShadeRect draws it, thin as on any other screen.
+void draw_sunken_edge(QPainter& painter, const QRect& r, const QPalette& palette) {
+    if (!qFuzzyCompare(painter.device()->devicePixelRatioF(), 1.0) || r.width() < 5 ||
+        r.height() < 5) {
+        qDrawShadeRect(&painter, r, palette, true, 1);
+        return;
+    }
+    const int x1 = r.left();
+    const int y1 = r.top();
+    const int x2 = r.right();
+    const int y2 = r.bottom();
+    const int w = r.width();
+    const int h = r.height();
+    const QColor dark = palette.dark().color();
+    painter.fillRect(x1, y1, w - 1, 1, dark);
+    painter.fillRect(x1, y1, 1, h - 1, dark);
+    painter.fillRect(x1, y2 - 1, w - 1, 1, dark);
+    painter.fillRect(x2 - 1, y1, 1, h - 1, dark);
+    const QColor light = palette.light().color();
+    painter.fillRect(x1 + 1, y1 + 1, w - 3, 1, light);
+    painter.fillRect(x1 + 1, y1 + 2, 1, h - 4, light);
+    painter.fillRect(x1, y2, w, 1, light);
+    painter.fillRect(x2, y1, 1, h - 1, light);
 }
 
 QWidget* create_label(const ControlTemplate& item, const QRect& geometry, QWidget* parent) {
@@ -93,6 +124,7 @@ EditBox::EditBox(unsigned style, QWidget* parent)
       static_edge_(has(style, STYLE_STATIC_EDGE)), flat_(has(style, STYLE_FLAT)) {
     if (!flat_) return;
     setFrame(false);
+    setStyle(flat_edit_style());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setTextMargins(2, 0, 2, 0);
 }
@@ -115,7 +147,7 @@ void EditBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     if (!static_edge_ && !flat_) return;
     QPainter painter(this);
-    qDrawShadeRect(&painter, rect(), palette(), true, 1);
+    draw_sunken_edge(painter, rect(), palette());
 }
 
 IndicatorBox::IndicatorBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {}
@@ -141,6 +173,7 @@ void IndicatorBox::keyReleaseEvent(QKeyEvent* event) {
 }
 
 RowTable::RowTable(int columns, QWidget* parent) : QTableWidget(0, columns, parent) {
+    setItemDelegate(new PlainTextCells(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -158,23 +191,44 @@ void RowTable::fit_rows() {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
 }
 
+int RowTable::text_width(const QFontMetrics& metrics, const QString& text) {
+    constexpr qsizetype MOST_REMEMBERED = 512; // a few keystrokes' worth of every cell
+    if (const auto found = text_widths_.constFind(text); found != text_widths_.constEnd())
+        return *found;
+    if (text_widths_.size() >= MOST_REMEMBERED) text_widths_.clear();
+    const int width = metrics.horizontalAdvance(text);
+    text_widths_.insert(text, width);
+    return width;
+}
+
 void RowTable::fit_columns() {
     const QFontMetrics metrics = fontMetrics();
     const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('x'));
+    if (fitted_widths_.size() != static_cast<std::size_t>(columnCount()))
+        fitted_widths_.assign(static_cast<std::size_t>(columnCount()), -1);
     for (int column = 0; column < columnCount(); ++column) {
         int width = 0;
         if (const QTableWidgetItem* heading = horizontalHeaderItem(column))
-            width = metrics.horizontalAdvance(heading->text());
+            width = text_width(metrics, heading->text());
         for (int row = 0; row < rowCount(); ++row)
             if (const QTableWidgetItem* cell = item(row, column))
-                width = std::max(width, metrics.horizontalAdvance(cell->text()));
-        if (columnWidth(column) != width + padding) setColumnWidth(column, width + padding);
+                width = std::max(width, text_width(metrics, cell->text()));
+        // The stretched last column is wider than the width asked for it, which is its least
+        // width; asking for the same again would shrink it and stretch it back, repainting
+        // the whole table.
+        int& fitted = fitted_widths_[static_cast<std::size_t>(column)];
+        const bool stretched =
+            column == columnCount() - 1 && horizontalHeader()->stretchLastSection();
+        if (stretched ? fitted != width + padding : columnWidth(column) != width + padding)
+            setColumnWidth(column, width + padding);
+        fitted = width + padding;
     }
 }
 
 void RowTable::changeEvent(QEvent* event) {
     QTableWidget::changeEvent(event);
     if (event->type() != QEvent::FontChange) return;
+    text_widths_.clear(); // measured in the old font
     fit_rows();
     fit_columns();
 }

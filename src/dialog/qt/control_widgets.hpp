@@ -6,12 +6,14 @@
 #include "dialog/dialog_template.hpp"
 
 #include <QCheckBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QString>
 #include <QTableWidget>
 
 #include <string_view>
+#include <vector>
 
 class QAbstractButton;
 class QIcon;
@@ -79,6 +81,12 @@ class RowTable final : public QTableWidget {
 
   private:
     void fit_rows();
+    // The width of `text` in the table's font, remembered: most cells keep their text when
+    // the table is rewritten, and measuring a text shapes it.
+    int text_width(const QFontMetrics& metrics, const QString& text);
+
+    QHash<QString, int> text_widths_;
+    std::vector<int> fitted_widths_; // the width last asked for each column
 };
 
 // A new widget for the template item, child of `parent`, placed at `geometry` (pixels), with

@@ -32,6 +32,8 @@ struct NumberLineView::Layout {
     int point_tag_top = 0;
     int rounded_tag_top = 0;
     int legend_top = 0;
+    QRect caption_text;          // where the caption's wrapped lines fall
+    std::vector<int> tag_widths; // of each mark's tag, in mark order
 
     // The x of a position; beyond an end, a little past it.
     int x_of(double position) const {
@@ -48,9 +50,18 @@ QAccessibleInterface* number_line_accessible(const QString&, QObject* object) {
 
 NumberLineView::NumberLineView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus); // a screen reader reaches it with the keyboard
+    // paintEvent fills the whole view with the window's background: a change of the line
+    // repaints it alone, not the window behind it as well.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool NumberLineView::Mark::operator==(const Mark& other) const {
+    return kind == other.kind && position == other.position && tag == other.tag &&
+           label == other.label;
 }
 
 void NumberLineView::set_content(const QString& caption, std::vector<Mark> marks) {
+    if (caption == caption_ && marks == marks_) return; // nothing to draw again
     caption_ = caption;
     marks_ = std::move(marks);
     QString description = caption_;
@@ -68,6 +79,7 @@ NumberLineView::Layout NumberLineView::layout() const {
     const QRect wrapped =
         metrics.boundingRect(QRect(0, 0, width(), 0), Qt::AlignLeft | Qt::TextWordWrap, caption_);
     l.caption = QRect(0, 0, width(), std::max(h, wrapped.height()));
+    l.caption_text = wrapped;
     l.exact_tag_top = l.caption.bottom() + 1 + h / 3;
     l.tick = h / 3;
     l.line_y = l.exact_tag_top + h + h / 2 + l.tick;
@@ -76,8 +88,11 @@ NumberLineView::Layout NumberLineView::layout() const {
     l.legend_top = l.rounded_tag_top + h + h / 3;
     // Room at both ends for half a tag and the arrow of a mark beyond the end.
     int widest_tag = 0;
-    for (const Mark& mark : marks_)
-        widest_tag = std::max(widest_tag, metrics.horizontalAdvance(mark.tag));
+    l.tag_widths.reserve(marks_.size());
+    for (const Mark& mark : marks_) {
+        l.tag_widths.push_back(mark.tag.isEmpty() ? 0 : metrics.horizontalAdvance(mark.tag));
+        widest_tag = std::max(widest_tag, l.tag_widths.back());
+    }
     const int margin = std::max(widest_tag / 2, 2 * h) + 2 * h;
     l.left = margin;
     l.right = std::max(margin + 1, width() - margin);
@@ -85,20 +100,21 @@ NumberLineView::Layout NumberLineView::layout() const {
 }
 
 std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts() const {
-    const Layout l = layout();
+    return placed_texts(layout(), true);
+}
+
+std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts(const Layout& l,
+                                                                     bool measure_legend) const {
     const QFontMetrics metrics = fontMetrics();
     std::vector<PlacedText> texts;
-    if (!caption_.isEmpty())
-        texts.push_back(
-            {caption_, metrics.boundingRect(l.caption, Qt::AlignLeft | Qt::TextWordWrap, caption_),
-             -1, false});
+    if (!caption_.isEmpty()) texts.push_back({caption_, l.caption_text, -1, false});
     for (std::size_t i = 0; i < marks_.size(); ++i) {
         const Mark& mark = marks_[i];
         if (mark.tag.isEmpty()) continue;
         int top = l.point_tag_top;
         if (above_line(mark.kind)) top = l.exact_tag_top;
         if (mark.kind == LineMarkKind::rounded) top = l.rounded_tag_top;
-        const int width = metrics.horizontalAdvance(mark.tag);
+        const int width = l.tag_widths[i];
         const int left =
             std::clamp(l.x_of(mark.position) - width / 2, 0, std::max(0, this->width() - width));
         texts.push_back(
@@ -109,10 +125,11 @@ std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts() const {
         const Mark& mark = marks_[i];
         if (mark.label.isEmpty()) continue;
         const int top = l.legend_top + row * l.line_height;
+        const int left = 2 * l.line_height;
+        const int width = measure_legend ? metrics.horizontalAdvance(mark.label)
+                                         : std::max(0, this->width() - left);
         texts.push_back(
-            {mark.label,
-             QRect(2 * l.line_height, top, metrics.horizontalAdvance(mark.label), l.line_height),
-             static_cast<int>(i), true});
+            {mark.label, QRect(left, top, width, l.line_height), static_cast<int>(i), true});
         ++row;
     }
     return texts;
@@ -167,6 +184,7 @@ QColor colour_of(LineMarkKind kind, const QColor& text) {
 
 void NumberLineView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), palette().brush(QPalette::Window));
     painter.setRenderHint(QPainter::Antialiasing);
     const Layout l = layout();
     const QColor text = palette().color(QPalette::WindowText);
@@ -202,7 +220,9 @@ void NumberLineView::paintEvent(QPaintEvent*) {
         }
     }
 
-    for (const PlacedText& placed : placed_texts()) {
+    // A legend row is drawn from the left of its rectangle, unclipped: its width does not
+    // change what is drawn, and measuring it would lay its text out once more.
+    for (const PlacedText& placed : placed_texts(l, false)) {
         if (placed.mark < 0) {
             painter.setPen(text);
             painter.drawText(l.caption, Qt::AlignLeft | Qt::TextWordWrap, caption_);

@@ -31,6 +31,7 @@ class NumberLineView final : public QWidget {
         double position;
         QString tag;
         QString label;
+        bool operator==(const Mark& other) const;
     };
     void set_content(const QString& caption, std::vector<Mark> marks);
 
@@ -53,6 +54,9 @@ class NumberLineView final : public QWidget {
   private:
     struct Layout;
     Layout layout() const;
+    // As placed_texts(), laid out by `l`; a legend row's rectangle is as wide as its text
+    // when `measure_legend`, else reaches the view's right edge.
+    std::vector<PlacedText> placed_texts(const Layout& l, bool measure_legend) const;
 
     QString caption_;
     std::vector<Mark> marks_;

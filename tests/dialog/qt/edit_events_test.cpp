@@ -1,16 +1,21 @@
 // Edits on real widgets: change events per keystroke and paste, none for the program's own
-// writes, deferred writes inside routines, focus events, number-only key filtering.
+// writes, deferred writes inside routines, focus events, number-only key filtering, the edge
+// of a flat edit.
 
 #include "qt_dialog_test.hpp"
 
 #include "dialog/message_box.hpp"
+#include "dialog/qt/control_widgets.hpp"
 #include "dialog/qt/dialog_widget.hpp"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QTest>
+#include <qdrawutil.h>
 
 #include <algorithm>
 
@@ -131,6 +136,27 @@ TEST_F(EditEventsTest, NumberEditRefusesTypedLettersButTakesALongPasteWhole) {
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(events(ID_NUMBER, EVENT_CHANGED), 3);
     EXPECT_EQ(text(ID_NUMBER), pasted);
+}
+
+// A flat read-out draws its own sunken edge and its own panel: drawing Qt's shaded rectangle
+// over what it shows changes no pixel, at every size, enabled or not.
+TEST_F(EditEventsTest, AFlatEditShowsTheSunkenEdgeOfQtsShadedRectangle) {
+    for (const QSize size : {QSize(4, 4), QSize(5, 5), QSize(21, 21), QSize(805, 21)}) {
+        for (const bool enabled : {true, false}) {
+            EditBox edit(STYLE_FLAT | STYLE_READ_ONLY, nullptr);
+            edit.setText(QStringLiteral("0101"));
+            edit.resize(size);
+            edit.setEnabled(enabled);
+            const QImage shown = edit.grab().toImage();
+            QImage edged = shown.copy();
+            {
+                QPainter painter(&edged);
+                qDrawShadeRect(&painter, edit.rect(), edit.palette(), true, 1);
+            }
+            EXPECT_TRUE(shown == edged)
+                << size.width() << "x" << size.height() << (enabled ? " enabled" : " disabled");
+        }
+    }
 }
 
 } // namespace
