@@ -20,7 +20,7 @@ namespace {
 // A piece ends after this many lines, or once it holds this many bytes: small enough that
 // the threads share the work evenly and a piece's read-outs stay a few megabytes, large
 // enough that handing it over costs nothing next to reading it.
-constexpr std::size_t PIECE_LINES = 1024;
+constexpr std::size_t PIECE_LINES = 512;
 constexpr std::size_t PIECE_BYTES = 256 * 1024;
 
 // What a session wrote while reading pieces: runs of read-outs and of messages, in the
