@@ -61,11 +61,11 @@ int CliSession::read_values(const std::vector<std::string>& values) {
 }
 
 int CliSession::read_lines(std::istream& in, bool flush_each_line) {
-    LineSource lines(in, flush_each_line);
     if (!flush_each_line && threads_ > 1) {
         writer_.flush();
-        if (read_lines_in_pieces(options_, threads_, lines, out_, errors_)) any_invalid_ = true;
+        if (read_lines_in_pieces(options_, threads_, in, out_, errors_)) any_invalid_ = true;
     } else {
+        LineSource lines(in, flush_each_line);
         std::string_view line;
         while (out_ && lines.next(line)) {
             if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

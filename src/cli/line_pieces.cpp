@@ -19,9 +19,9 @@ namespace {
 
 // A piece ends after this many lines, or once it holds this many bytes: small enough that
 // the threads share the work evenly and a piece's read-outs stay a few megabytes, large
-// enough that handing it over costs nothing next to reading it.
+// enough that handing it over costs little next to reading it.
 constexpr std::size_t PIECE_LINES = 512;
-constexpr std::size_t PIECE_BYTES = 256 * 1024;
+constexpr std::size_t PIECE_BYTES = 64 * 1024;
 
 // What a session wrote while reading pieces: runs of read-outs and of messages, in the
 // order written. Emptied for each piece, keeping its texts' memory.
@@ -144,7 +144,9 @@ class PieceReader {
         std::string_view rest = piece_;
         while (!rest.empty()) {
             const std::size_t feed = rest.find('\n');
-            if (!session_.read_value(rest.substr(0, feed))) piece_invalid_ = true;
+            std::string_view line = rest.substr(0, feed);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            if (!session_.read_value(line)) piece_invalid_ = true;
             rest.remove_prefix(feed + 1);
         }
         session_.flush_read_outs();
@@ -165,24 +167,65 @@ class PieceReader {
     std::thread thread_; // last: it starts once everything it uses is built
 };
 
-// Moves the next lines of `lines` into `piece`, each without a carriage return before its
-// line feed; false when the input had no more lines.
-bool fill_piece(LineSource& lines, std::string& piece) {
-    piece.clear();
-    std::string_view line;
-    for (std::size_t count = 0; count < PIECE_LINES && piece.size() < PIECE_BYTES; ++count) {
-        if (!lines.next(line)) return false;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        piece.append(line);
-        piece += '\n';
+// The input cut into pieces of whole lines, each line ended by a line feed (one is added to a
+// last line without it), read in large blocks: the lines are only looked for, not copied one
+// by one.
+class PieceSource {
+  public:
+    explicit PieceSource(std::istream& in) : in_(in) {}
+
+    // The next piece, up to PIECE_LINES lines or about PIECE_BYTES bytes (more for a longer
+    // line); false at the end of the input, or when reading failed (the stream says which),
+    // leaving a last line without its line feed unread then.
+    bool next(std::string& piece) {
+        std::size_t lines = 0;
+        std::size_t cut = begin_; // after the last line feed found
+        std::size_t scanned = begin_;
+        for (;;) {
+            while (lines < PIECE_LINES) {
+                const auto* feed = static_cast<const char*>(
+                    std::memchr(buffer_.data() + scanned, '\n', buffer_.size() - scanned));
+                if (feed == nullptr) {
+                    scanned = buffer_.size();
+                    break;
+                }
+                scanned = cut = static_cast<std::size_t>(feed - buffer_.data()) + 1;
+                ++lines;
+            }
+            if (lines == PIECE_LINES || (lines != 0 && cut - begin_ >= PIECE_BYTES)) break;
+            if (!in_) { // the input has ended
+                if (!in_.bad() && cut < buffer_.size()) {
+                    buffer_ += '\n';
+                    cut = buffer_.size();
+                }
+                if (cut == begin_) return false;
+                break;
+            }
+            buffer_.erase(0, begin_); // what was handed out
+            cut -= begin_;
+            scanned -= begin_;
+            begin_ = 0;
+            const std::size_t kept = buffer_.size();
+            buffer_.resize(kept + PIECE_BYTES);
+            in_.read(buffer_.data() + kept, static_cast<std::streamsize>(PIECE_BYTES));
+            buffer_.resize(kept + static_cast<std::size_t>(in_.gcount()));
+        }
+        piece.assign(buffer_, begin_, cut - begin_);
+        begin_ = cut;
+        return true;
     }
-    return true;
-}
+
+  private:
+    std::istream& in_;
+    std::string buffer_; // read, from begin_ on not yet handed out
+    std::size_t begin_ = 0;
+};
 
 } // namespace
 
-bool read_lines_in_pieces(const CliOptions& options, unsigned threads, LineSource& lines,
+bool read_lines_in_pieces(const CliOptions& options, unsigned threads, std::istream& in,
                           std::ostream& out, std::ostream& errors) {
+    PieceSource pieces(in);
     CliOptions piece_options = options;
     piece_options.header = false;
     std::vector<std::unique_ptr<PieceReader>> readers;
@@ -198,8 +241,8 @@ bool read_lines_in_pieces(const CliOptions& options, unsigned threads, LineSourc
     for (;;) {
         while (lines_left && started - written < readers.size()) {
             PieceReader& reader = *readers[started % readers.size()];
-            lines_left = fill_piece(lines, reader.piece());
-            if (reader.piece().empty()) break;
+            lines_left = pieces.next(reader.piece());
+            if (!lines_left) break;
             reader.start();
             ++started;
         }

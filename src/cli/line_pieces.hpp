@@ -7,17 +7,16 @@
 // one session writes reading the lines one after the other.
 
 #include "cli/cli_options.hpp"
-#include "cli/line_source.hpp"
-
+#include <istream>
 #include <ostream>
 
 namespace binora::cli {
 
-// Reads every line of `lines` on `threads` threads (at least 2) with the options `options`,
-// writing the read-outs to `out` and the messages to `errors`; the tsv header, when asked
-// for, must have been written already. Stops taking lines once writing to `out` fails.
-// Returns whether a value or operation was invalid.
-bool read_lines_in_pieces(const CliOptions& options, unsigned threads, LineSource& lines,
+// Reads every line of `in` (a line ends with LF or CR LF) on `threads` threads (at least 2)
+// with the options `options`, writing the read-outs to `out` and the messages to `errors`;
+// the tsv header, when asked for, must have been written already. Stops reading once writing
+// to `out` fails, or reading `in` does. Returns whether a value or operation was invalid.
+bool read_lines_in_pieces(const CliOptions& options, unsigned threads, std::istream& in,
                           std::ostream& out, std::ostream& errors);
 
 } // namespace binora::cli

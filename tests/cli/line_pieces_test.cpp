@@ -3,12 +3,14 @@
 // and it stops when its output fails.
 
 #include "cli/cli_session.hpp"
+#include "cli_test_support.hpp"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace binora::cli::testing {
@@ -85,6 +87,21 @@ TEST(LinePieces, SeveralThreadsWriteWhatOneWrites) {
             EXPECT_EQ(several.errors, one.errors) << arguments[1] << ", threads " << threads;
         }
     }
+    // Inputs whose edges a piece must keep: none, blank lines, a last line without its line
+    // feed or with a carriage return, a line longer than a piece.
+    const std::string edges[] = {"",
+                                 "\n",
+                                 "1",
+                                 "1\r",
+                                 "\r\n\r\n2\n",
+                                 std::string(300000, '7') + "\n2",
+                                 std::string(300000, '7')};
+    for (const std::string& edge : edges) {
+        const BatchRun one = read_lines({"--format", "tsv"}, edge, 1);
+        const BatchRun several = read_lines({"--format", "tsv"}, edge, 2);
+        EXPECT_EQ(several.status, one.status) << edge.substr(0, 8);
+        EXPECT_TRUE(several.both == one.both) << edge.substr(0, 8);
+    }
     // Valid lines only: the status says all were read.
     std::string valid;
     for (int i = 0; i < 3000; ++i)
@@ -125,6 +142,49 @@ TEST(LinePieces, OutputThatFailsEndsTheBatch) {
         EXPECT_EQ(session.read_lines(in, false), EXIT_IO_ERROR) << threads;
         // Nothing is written after the failure: the messages stop well before the last line.
         EXPECT_LT(errors.str().size(), 10000U) << threads;
+    }
+}
+
+// Hands out `text` in reads of the size asked for while it has that much, then fails.
+class FailsAfter final : public std::streambuf {
+  public:
+    explicit FailsAfter(std::string text) : text_(std::move(text)) {}
+
+  protected:
+    std::streamsize xsgetn(char* to, std::streamsize size) override {
+        const auto count = static_cast<std::size_t>(size);
+        if (text_.size() - at_ < count) throw std::ios_base::failure("the disk went away");
+        text_.copy(to, count, at_);
+        at_ += count;
+        return size;
+    }
+    int_type underflow() override { throw std::ios_base::failure("the disk went away"); }
+
+  private:
+    std::string text_;
+    std::size_t at_ = 0;
+};
+
+TEST(LinePieces, InputThatFailsIsSaidAfterTheLinesReadBefore) {
+    const auto parsed = parse_command_line(std::vector<const char*>{"--format", "tsv"});
+    ASSERT_TRUE(parsed.options);
+    std::string text;
+    for (int i = 0; text.size() < 100000; ++i)
+        text += std::to_string(i) + "\n";
+    for (const unsigned threads : {1U, 2U}) {
+        FailsAfter failing(text);
+        std::istream in(&failing);
+        std::ostringstream both;
+        {
+            CliSession session(*parsed.options, both, both, threads);
+            EXPECT_EQ(session.read_lines(in, false), EXIT_IO_ERROR) << threads;
+        }
+        // The lines read before the failure, in order, then the message.
+        const std::vector<std::string> lines = split_lines(both.str());
+        ASSERT_GT(lines.size(), 1000U) << threads;
+        EXPECT_EQ(lines.back(), "binora-cli: cannot read standard input") << threads;
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+            ASSERT_TRUE(lines[i].starts_with(std::to_string(i) + "\t64\tok\t")) << threads;
     }
 }
 
