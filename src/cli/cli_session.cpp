@@ -1,11 +1,14 @@
 #include "cli/cli_session.hpp"
 
+#include "cli/line_pieces.hpp"
 #include "cli/line_source.hpp"
 
 namespace binora::cli {
 
-CliSession::CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors)
-    : columns_(options.columns), writer_(out, options.format, options.header, columns_),
+CliSession::CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors,
+                       unsigned threads)
+    : options_(options), threads_(threads), columns_(options.columns),
+      writer_(out, options.format, options.header, columns_),
       reader_(*options.kind, options.lang, columns_, [this](std::string_view line) { say(line); }),
       out_(out), errors_(errors) {
     if (options.operation)
@@ -58,14 +61,19 @@ int CliSession::read_values(const std::vector<std::string>& values) {
 }
 
 int CliSession::read_lines(std::istream& in, bool flush_each_line) {
-    LineSource lines(in, flush_each_line);
-    std::string_view line;
-    while (out_ && lines.next(line)) {
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        read_value(line);
-        if (flush_each_line) {
-            writer_.flush();
-            out_.flush();
+    if (!flush_each_line && threads_ > 1) {
+        writer_.flush();
+        if (read_lines_in_pieces(options_, threads_, in, out_, errors_)) any_invalid_ = true;
+    } else {
+        LineSource lines(in, flush_each_line);
+        std::string_view line;
+        while (out_ && lines.next(line)) {
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            read_value(line);
+            if (flush_each_line) {
+                writer_.flush();
+                out_.flush();
+            }
         }
     }
     if (in.bad()) {

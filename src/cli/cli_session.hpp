@@ -2,7 +2,8 @@
 
 // A run of binora-cli: every value (or operation, with --op) is read by the same reader, and
 // the read-outs are written in large pieces (each as soon as it is known when standard output
-// is a terminal).
+// is a terminal). A batch of lines may be read on several threads (cli/line_pieces.hpp), each
+// with a session of its own; what is written is the same.
 
 #include "cli/cli_options.hpp"
 #include "cli/operation_reader.hpp"
@@ -21,8 +22,9 @@ namespace binora::cli {
 class CliSession {
   public:
     // Read-outs go to `out` in the options' format; messages to `errors`, each after the
-    // read-outs of the values before it.
-    CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors);
+    // read-outs of the values before it. read_lines reads a batch on `threads` threads.
+    CliSession(const CliOptions& options, std::ostream& out, std::ostream& errors,
+               unsigned threads = 1);
 
     // Reads one value, or with --op one line of operands, and writes its read-outs; false
     // when the value or an operand was invalid.
@@ -34,10 +36,18 @@ class CliSession {
     int read_values(const std::vector<std::string>& values);
 
     // Reads one value (or operation) per line of `in` until its end (a line ends with LF or
-    // CR LF), using memory for one line only; flushes `out` after each line's read-outs when
-    // `flush_each_line`. Returns the exit status as read_values, EXIT_IO_ERROR also when `in`
-    // fails.
+    // CR LF). With `flush_each_line`, one line at a time, flushing `out` after each line's
+    // read-outs; otherwise in blocks, on the session's threads when it has several, using
+    // memory for a few pieces of lines and their read-outs per thread. Returns the exit status
+    // as read_values, EXIT_IO_ERROR also when `in` fails.
     int read_lines(std::istream& in, bool flush_each_line);
+
+    // Writes the read-outs gathered so far to `out` (which is not flushed itself).
+    void flush_read_outs() { writer_.flush(); }
+
+    // The read-outs this session writes follow read-outs written by another: the text
+    // format separates its first block from them.
+    void follow_earlier_read_outs() { writer_.follow_earlier_read_outs(); }
 
   private:
     // Writes what the writer gathered first.
@@ -47,6 +57,8 @@ class CliSession {
     // Writes the operation reader's rows of the latest read.
     bool write_operation(bool valid);
 
+    CliOptions options_;
+    unsigned threads_;
     std::vector<Column> columns_; // written, in order
     ReadOutWriter writer_;
     ValueReader reader_;

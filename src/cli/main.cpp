@@ -3,7 +3,10 @@
 #include "cli/cli_options.hpp"
 #include "cli/cli_session.hpp"
 
+#include <sched.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <iostream>
 #include <span>
@@ -17,6 +20,14 @@ int flushed_output_status(int status) {
     if (std::cout) return status;
     std::cerr << "binora-cli: cannot write standard output\n";
     return binora::cli::EXIT_IO_ERROR;
+}
+
+// The threads a batch of lines is read on: one per processor this process may run on, up to
+// eight (each holds a few megabytes of read-outs).
+unsigned batch_threads() {
+    cpu_set_t processors;
+    if (sched_getaffinity(0, sizeof processors, &processors) != 0) return 1;
+    return static_cast<unsigned>(std::clamp(CPU_COUNT(&processors), 1, 8));
 }
 
 } // namespace
@@ -42,7 +53,7 @@ int main(int argc, char* argv[]) {
     // Standard output is buffered as a whole unless someone watches it on a terminal.
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
-    CliSession session(options, std::cout, std::cerr);
+    CliSession session(options, std::cout, std::cerr, batch_threads());
     const int status = options.values.empty()
                            ? session.read_lines(std::cin, isatty(STDOUT_FILENO) == 1)
                            : session.read_values(options.values);

@@ -47,6 +47,9 @@ class ReadOutWriter {
     ReadOutWriter(const ReadOutWriter&) = delete;
     ReadOutWriter& operator=(const ReadOutWriter&) = delete;
     void write(const ReadOut& read_out);
+    // The read-outs written follow read-outs written elsewhere: the text format separates its
+    // first block from them.
+    void follow_earlier_read_outs() { first_ = false; }
     // Writes what is gathered to the stream (the stream itself is not flushed).
     void flush();
 

@@ -197,7 +197,8 @@ std::string write_batch(std::size_t lines) {
 TEST(Executable, HundredThousandLinesStreamInConstantMemory) {
     // Freed memory held back for use-after-free checks would look like growth.
     if (SANITIZED) setenv("ASAN_OPTIONS", "quarantine_size_mb=1:detect_leaks=0", 1);
-    const std::string short_input = write_batch(1000);
+    // The short batch is long enough for every thread to read a piece of it.
+    const std::string short_input = write_batch(10000);
     const std::string long_input = write_batch(100000);
     const std::string output = temporary_path("output");
 
