@@ -8,6 +8,8 @@
 #include "arith/exact_result.hpp"
 #include "arith/operand_reader.hpp"
 #include "arithwindow/lessons.hpp"
+#include "dialog/dialog_operations.hpp"
+#include "model/fixed_text.hpp"
 #include "readout/value_read_out.hpp"
 #include "resources/resource.hpp"
 #include "testing/user_input.hpp"
@@ -162,9 +164,16 @@ TEST_F(ArithWindow, AnOperandThatCannotBeReadYetIsMarkedInWordsAndTheResultsWait
         {"0x3FF0000000000000", "", "4008000000000000"},
         {"1e999", "rounded when read (overflow,inexact)", "7FF0000000000000"},
     };
+    // What a screen reader tells in the edit: why the results wait, and nothing once it reads.
+    const auto description = [this](int id) {
+        std::string told;
+        EXPECT_TRUE(DIALOG_GET_TEXT(dialog(), id, told, 80, PROP_DESCRIPTION));
+        return std::string(trim_blanks(told));
+    };
     for (const Typed& t : typed) {
         type_operand(IDC_AR_A, t.text);
         EXPECT_EQ(text(IDC_AR_A_STATUS), t.status) << t.text;
+        EXPECT_EQ(description(IDC_AR_A), *t.hex == '\0' ? t.status : "") << t.text;
         EXPECT_EQ(text(IDC_AR_HEX), t.hex) << t.text;
         EXPECT_EQ(enabled(IDC_AR_COPY), *t.hex != '\0') << t.text;
         if (*t.hex == '\0') {
@@ -173,6 +182,10 @@ TEST_F(ArithWindow, AnOperandThatCannotBeReadYetIsMarkedInWordsAndTheResultsWait
             EXPECT_TRUE(marks().empty()) << t.text;
         }
     }
+    type_operand(IDC_AR_B, "1e");
+    ASSERT_TRUE(user_click(dialog(), IDC_AR_LANG_RO));
+    EXPECT_EQ(description(IDC_AR_B), "inca nu este un numar: rezultatele asteapta");
+    EXPECT_EQ(description(IDC_AR_A), "");
     EXPECT_THAT(message_boxes.texts(), ::testing::IsEmpty()) << "no box ever interrupts typing";
 }
 
