@@ -264,7 +264,8 @@ std::string announced(QWidget* widget, QAccessible::Text text = QAccessible::Nam
     return accessible != nullptr ? accessible->text(text).toStdString() : "(not accessible)";
 }
 
-TEST_F(ArithOnScreen, ScreenReadersHearEveryControlNamedInTheInterfaceLanguage) {
+TEST_F(ArithOnScreen,
+       ScreenReadersHearEveryControlNamedAndWhyAnOperandWaitsInTheInterfaceLanguage) {
     struct Named {
         int id;
         const char* romanian;
@@ -302,6 +303,27 @@ TEST_F(ArithOnScreen, ScreenReadersHearEveryControlNamedInTheInterfaceLanguage) 
     EXPECT_EQ(line->role(), QAccessible::Chart);
     EXPECT_THAT(announced(control_widget(dialog(), IDC_AR_LINE), QAccessible::Description),
                 ::testing::HasSubstr("rezultatul exact: 3.0000000000000001665...E-01"));
+    // In an operand's edit a screen reader is told why the results wait, in the interface
+    // language, and nothing more once the operand reads.
+    struct Step {
+        int language;
+        const char* typed; // at the end of A's "0.1"
+        const char* told;
+    };
+    const Step steps[] = {
+        {IDC_AR_LANG_EN, "e", "not a number yet: the results wait"},
+        {IDC_AR_LANG_RO, "", "inca nu este un numar: rezultatele asteapta"},
+        {IDC_AR_LANG_RO, "\b", ""},
+    };
+    QWidget* a = control_widget(dialog(), IDC_AR_A);
+    for (const Step& step : steps) {
+        click(step.language);
+        a->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(a, Qt::Key_End);
+        type(step.typed);
+        EXPECT_EQ(announced(a, QAccessible::Description), step.told)
+            << shown(IDC_AR_A).toStdString();
+    }
     // A drop-down list is named by its current item and labelled by its label, as Qt tells
     // screen readers on this desktop.
     for (const int id : {IDC_AR_FORMAT, IDC_AR_OPERATION, IDC_AR_LESSON}) {
