@@ -89,11 +89,13 @@ constexpr const char* typed_utf8[] = {
     "0", "1", "2", "3", "5", "9", ".", "e", "E", "-", "+", "x", "X", "p", "i", "n", "f", "a",
     "F", "D", " ", ",", "\xc3\xa9", "\xe2\x82\xac",
 };
-// The mnemonics of both languages and the digits of the directions.
+// The mnemonics of both languages and the digits of the directions; not H and X, which close
+// the window in one language (the close box has its own action).
 constexpr Qt::Key mnemonics[] = {
     Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_F, Qt::Key_O, Qt::Key_M, Qt::Key_D, Qt::Key_L,
     Qt::Key_P, Qt::Key_R, Qt::Key_E, Qt::Key_T, Qt::Key_U, Qt::Key_Z, Qt::Key_G, Qt::Key_I,
-    Qt::Key_S, Qt::Key_N, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5,
+    Qt::Key_S, Qt::Key_N, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_V,
+    Qt::Key_Y,
 };
 // clang-format on
 

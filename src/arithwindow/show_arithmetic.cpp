@@ -91,6 +91,7 @@ bool show_operands(DIALOG_RECORD& dialog, const ArithInputs& in, Language lang, 
         const OperandControls& controls = OPERAND_CONTROLS[index];
         const std::string_view text = trim_blanks(in.operands[index]);
         std::string status;
+        bool unreadable = false; // the status says why the results wait
         const ValueReadOut* shown = nullptr;
         if (i < operand_count(in.operation) && text.empty()) {
             ready = false;
@@ -100,10 +101,12 @@ bool show_operands(DIALOG_RECORD& dialog, const ArithInputs& in, Language lang, 
             if (read.status == OperandStatus::invalid_value) {
                 status = in_language(OPERAND_UNREADABLE, lang);
                 ready = false;
+                unreadable = true;
             } else if (read.status == OperandStatus::bad_storage_word) {
                 status =
                     with_number(in_language(OPERAND_BAD_WORD, lang), in.source->storage_bits / 4);
                 ready = false;
+                unreadable = true;
             } else {
                 if (read.flags != 0)
                     status = with_text(in_language(OPERAND_ROUNDED, lang), flags_text(read.flags));
@@ -112,6 +115,8 @@ bool show_operands(DIALOG_RECORD& dialog, const ArithInputs& in, Language lang, 
             }
         }
         DIALOG_SET_TEXT(dialog, controls.status, status);
+        // Told by a screen reader in the edit, where the words beside it are not.
+        DIALOG_SET_TEXT(dialog, OPERAND_EDITS[index], unreadable ? status : "", PROP_DESCRIPTION);
         show(dialog, controls.value, shown != nullptr ? shown->value : "");
         show_bits(dialog, controls.value + 1, shown);
     }

@@ -13,6 +13,9 @@ constexpr int PROP_CARET = -9;
 constexpr int PROP_ITEM_COUNT = -13;
 constexpr int PROP_APPEND_ITEM = -21;
 constexpr int PROP_TEXT_LENGTH = -22;
+// Edit: what assistive technology (a screen reader) tells about it beyond its name, such as
+// why what it holds cannot be used yet; empty for nothing.
+constexpr int PROP_DESCRIPTION = -30;
 
 constexpr int EVENT_INIT = 0;
 constexpr int EVENT_CLICKED = -4;

@@ -140,6 +140,14 @@ bool DIALOG_SET_TEXT(DIALOG_RECORD& dialog, int id, std::string_view text, int p
     std::string aside;
     if (dialog.window) text = aside.assign(text);
     const std::string_view value = without_trailing_blanks(text);
+    if (property == PROP_DESCRIPTION) {
+        if (found->kind != ControlKind::Edit) return false;
+        if (found->description == value) return true; // a write would only push the edit again
+        return write(dialog, found, [&](ControlRecord& c) {
+            c.description.assign(value);
+            return true;
+        });
+    }
     return write(dialog, found, [&](ControlRecord& c) {
         if (c.kind == ControlKind::Edit) {
             if (property != PROP_DEFAULT && property != PROP_STATE) return false;
@@ -213,6 +221,7 @@ bool DIALOG_GET_TEXT(DIALOG_RECORD& dialog, int id, std::string& text, std::size
         const std::string* source = nullptr;
         if (c.kind == ControlKind::Edit) {
             if (property == PROP_DEFAULT || property == PROP_STATE) source = &c.text;
+            if (property == PROP_DESCRIPTION) source = &c.description;
         } else if (has_items(c.kind) && property >= 1) {
             if (property <= static_cast<int>(c.items.size()))
                 source = &c.items[static_cast<std::size_t>(property - 1)];

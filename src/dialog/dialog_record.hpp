@@ -32,9 +32,10 @@ struct ControlRecord {
     bool duplicate = false; // id occurs more than once: every operation on it fails
     bool enabled = true;
     bool visible = true;
-    bool state = false; // checked state of a check box or radio button
-    std::string text;   // caption, or the text of an edit (its length is the text length)
-    int caret = 0;      // edit: characters before the caret
+    bool state = false;      // checked state of a check box or radio button
+    std::string text;        // caption, or the text of an edit (its length is the text length)
+    int caret = 0;           // edit: characters before the caret
+    std::string description; // edit: told to screen readers beyond its name (PROP_DESCRIPTION)
     std::vector<std::string> items; // list box, drop-down list and table item (row) texts
     int selection = 0; // list box, drop-down list, table: 1-based selected item, 0 for none
     std::vector<LineMark> marks; // number line

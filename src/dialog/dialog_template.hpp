@@ -66,8 +66,8 @@ struct DialogUnits {
 // current interface language, `names[0]` or `names[1]`. A radio button whose `language` is 1
 // or 2 selects that language while it is checked; the first applies while none is.
 //
-// A label whose caption has a mnemonic ("&Format:") gives the keyboard focus to the control
-// that follows it in template order.
+// A label whose caption has a mnemonic ("&Format:") gives the keyboard focus to the controls
+// that follow it in template order, up to the next label (mnemonics.hpp).
 struct AccessibleName {
     int label_id = 0;
     std::array<std::string, 2> names = {};

@@ -8,6 +8,9 @@
 #include "arith/exact_result.hpp"
 #include "arith/operand_reader.hpp"
 #include "arithwindow/lessons.hpp"
+#include "dialog/dialog_operations.hpp"
+#include "dialog/mnemonics.hpp"
+#include "model/fixed_text.hpp"
 #include "readout/value_read_out.hpp"
 #include "resources/resource.hpp"
 #include "testing/user_input.hpp"
@@ -16,6 +19,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace binora::testing {
@@ -162,9 +166,16 @@ TEST_F(ArithWindow, AnOperandThatCannotBeReadYetIsMarkedInWordsAndTheResultsWait
         {"0x3FF0000000000000", "", "4008000000000000"},
         {"1e999", "rounded when read (overflow,inexact)", "7FF0000000000000"},
     };
+    // What a screen reader tells in the edit: why the results wait, and nothing once it reads.
+    const auto description = [this](int id) {
+        std::string told;
+        EXPECT_TRUE(DIALOG_GET_TEXT(dialog(), id, told, 80, PROP_DESCRIPTION));
+        return std::string(trim_blanks(told));
+    };
     for (const Typed& t : typed) {
         type_operand(IDC_AR_A, t.text);
         EXPECT_EQ(text(IDC_AR_A_STATUS), t.status) << t.text;
+        EXPECT_EQ(description(IDC_AR_A), *t.hex == '\0' ? t.status : "") << t.text;
         EXPECT_EQ(text(IDC_AR_HEX), t.hex) << t.text;
         EXPECT_EQ(enabled(IDC_AR_COPY), *t.hex != '\0') << t.text;
         if (*t.hex == '\0') {
@@ -173,6 +184,10 @@ TEST_F(ArithWindow, AnOperandThatCannotBeReadYetIsMarkedInWordsAndTheResultsWait
             EXPECT_TRUE(marks().empty()) << t.text;
         }
     }
+    type_operand(IDC_AR_B, "1e");
+    ASSERT_TRUE(user_click(dialog(), IDC_AR_LANG_RO));
+    EXPECT_EQ(description(IDC_AR_B), "inca nu este un numar: rezultatele asteapta");
+    EXPECT_EQ(description(IDC_AR_A), "");
     EXPECT_THAT(message_boxes.texts(), ::testing::IsEmpty()) << "no box ever interrupts typing";
 }
 
@@ -260,6 +275,36 @@ TEST_F(ArithWindow, RoAndEnRelabelTheWindowAndItsWordsWithoutTouchingTheNumbers)
     ASSERT_TRUE(user_click(dialog(), IDC_AR_LANG_EN));
     EXPECT_EQ(dialog().caption, "Binora - IEEE 754 Arithmetic");
     EXPECT_EQ(text(IDC_AR_A_STATUS), "rounded when read (inexact)");
+}
+
+// Every control that takes the focus answers one mnemonic in each language. An input or button
+// has its letter alone, so that a press reaches it (or clicks it) at once; read-outs may share
+// a letter, which repeated presses go round.
+TEST_F(ArithWindow, EveryControlAnswersOneMnemonicAndNoInputOrButtonSharesItsLetter) {
+    const auto& controls = dialog().controls;
+    for (const int language : {IDC_AR_LANG_EN, IDC_AR_LANG_RO}) {
+        ASSERT_TRUE(user_click(dialog(), language));
+        std::vector<int> answered(controls.size(), 0);
+        for (const char letter : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")) {
+            const std::vector<int> owners = mnemonic_owners(dialog(), letter);
+            for (const int owner : owners) {
+                const ControlRecord& control = controls[static_cast<std::size_t>(owner)];
+                ++answered[static_cast<std::size_t>(owner)];
+                const bool read_out = (control.source->style & STYLE_READ_ONLY) != 0 ||
+                                      control.kind == ControlKind::Table ||
+                                      control.kind == ControlKind::NumberLine;
+                if (!read_out) {
+                    EXPECT_EQ(owners.size(), 1U) << "Alt+" << letter << " shared by input "
+                                                 << control.id << " in " << language;
+                }
+            }
+        }
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const bool takes_focus = controls[i].kind != ControlKind::Static &&
+                                     controls[i].kind != ControlKind::GroupBox;
+            EXPECT_EQ(answered[i], takes_focus ? 1 : 0) << controls[i].id << " in " << language;
+        }
+    }
 }
 
 TEST_F(ArithWindow, TheNumberLineMarksTheNeighboursTheMidpointTheExactAndTheRoundedResult) {

@@ -24,7 +24,9 @@
 #include <QTest>
 #include <gmock/gmock.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 namespace binora::testing {
 namespace {
@@ -106,38 +108,76 @@ TEST_F(ArithOnScreen, TabGoesFromAToBToCAndPassesOverWhatTheOperationDoesNotTake
     EXPECT_EQ(QApplication::focusWidget(), control_widget(dialog(), IDC_AR_C));
 }
 
-TEST_F(ArithOnScreen, MnemonicsMoveTheFocusToTheirControlsInBothLanguages) {
-    struct Mnemonic {
-        Qt::Key key;
-        int english;
-        int romanian;
-    };
+// The controls an Alt+letter reaches, in the order repeated presses go round them.
+struct Mnemonic {
+    Qt::Key key;
+    std::vector<int> english;
+    std::vector<int> romanian;
+};
+
+std::vector<int> stored(int value_id) {
+    return {value_id, value_id + 1, value_id + 2,
+            value_id + 3}; // value, sign, exponent, significand
+}
+
+std::vector<int> joined(std::vector<int> first, const std::vector<int>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+TEST_F(ArithOnScreen,
+       MnemonicsMoveTheFocusToTheirControlsInBothLanguagesRoundTheControlsTheyShare) {
+    const std::vector<int> flags = {IDC_AR_INVALID, IDC_AR_DIVBYZERO, IDC_AR_OVERFLOW,
+                                    IDC_AR_UNDERFLOW, IDC_AR_INEXACT};
+    const std::vector<int> result_bits = {IDC_AR_S, IDC_AR_E, IDC_AR_F};
     press(Qt::Key_B, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), control_widget(dialog(), IDC_AR_B)) << "Alt+B";
     const Mnemonic mnemonics[] = {
-        {Qt::Key_F, IDC_AR_FORMAT, IDC_AR_FORMAT},
-        {Qt::Key_O, IDC_AR_OPERATION, IDC_AR_OPERATION},
-        {Qt::Key_L, IDC_AR_LESSON, IDC_AR_LESSON},
-        {Qt::Key_N, IDC_AR_LINE, IDC_AR_LINE},
-        {Qt::Key_G, IDC_AR_INVALID, 0},
-        {Qt::Key_I, 0, IDC_AR_INVALID},
-        {Qt::Key_U, IDC_AR_S, 0},
-        {Qt::Key_Z, 0, IDC_AR_S},
-        {Qt::Key_D, IDC_AR_MODES, IDC_AR_SOURCE},
-        {Qt::Key_T, IDC_AR_A_VALUE, 0},
-        {Qt::Key_M, IDC_AR_SOURCE, IDC_AR_A_VALUE},
+        {Qt::Key_F, {IDC_AR_FORMAT}, {IDC_AR_FORMAT}},
+        {Qt::Key_O, {IDC_AR_OPERATION}, {IDC_AR_OPERATION}},
+        {Qt::Key_L, {IDC_AR_LESSON}, {IDC_AR_LESSON}},
+        {Qt::Key_A, {IDC_AR_A}, {IDC_AR_A}},
+        {Qt::Key_M, {IDC_AR_SOURCE}, stored(IDC_AR_A_VALUE)},
+        {Qt::Key_D, {IDC_AR_MODES}, {IDC_AR_SOURCE}},
+        {Qt::Key_T, stored(IDC_AR_A_VALUE), joined(stored(IDC_AR_B_VALUE), stored(IDC_AR_C_VALUE))},
+        {Qt::Key_S, joined(stored(IDC_AR_B_VALUE), stored(IDC_AR_C_VALUE)), {IDC_AR_MODES}},
+        {Qt::Key_U, joined(result_bits, {IDC_AR_REAL, IDC_AR_ULPS}), {IDC_AR_REAL, IDC_AR_ULPS}},
+        {Qt::Key_Z, {}, result_bits},
+        {Qt::Key_H, {IDC_AR_HEX}, {}},
+        {Qt::Key_X, {}, {IDC_AR_HEX, IDC_AR_EXACT}},
+        {Qt::Key_V, {IDC_AR_VALUE}, {IDC_AR_VALUE}},
+        {Qt::Key_Y, {IDC_AR_EXACT}, {}},
+        {Qt::Key_I, {IDC_AR_GRS}, flags},
+        {Qt::Key_G, flags, {IDC_AR_GRS}},
+        {Qt::Key_N, {IDC_AR_LINE}, {IDC_AR_LINE}},
     };
     choose(IDC_AR_OPERATION, 7); // convert: its source format is enabled
     for (const bool romanian : {false, true}) {
         if (romanian) click(IDC_AR_LANG_RO);
+        const char* in = romanian ? " in Romanian" : " in English";
+        std::set<int> reached;
         for (const Mnemonic& m : mnemonics) {
-            const int id = romanian ? m.romanian : m.english;
-            if (id == 0) continue;
+            const std::vector<int>& ids = romanian ? m.romanian : m.english;
+            if (ids.empty()) continue;
             control_widget(dialog(), IDC_AR_A)->setFocus(Qt::MouseFocusReason);
-            press(m.key, Qt::AltModifier);
-            EXPECT_EQ(QApplication::focusWidget(), control_widget(dialog(), id))
-                << "Alt+" << QKeySequence(m.key).toString().toStdString()
-                << (romanian ? " in Romanian" : " in English");
+            // Each press goes on to the next control, and after the last back to the first.
+            for (std::size_t press = 0; press <= ids.size(); ++press) {
+                QTest::keyClick(&window(), m.key, Qt::AltModifier);
+                settle_events();
+                const int id = ids[press % ids.size()];
+                EXPECT_EQ(QApplication::focusWidget(), control_widget(dialog(), id))
+                    << "Alt+" << QKeySequence(m.key).toString().toStdString() << " press "
+                    << press + 1 << in;
+                reached.insert(id);
+            }
+        }
+        for (const ControlRecord& control : dialog().controls) {
+            const bool read_out = (control.source->style & STYLE_READ_ONLY) != 0 ||
+                                  control.kind == ControlKind::Table ||
+                                  control.kind == ControlKind::NumberLine;
+            if (read_out) {
+                EXPECT_EQ(reached.count(control.id), 1U) << control.id << in;
+            }
         }
     }
     press(Qt::Key_4, Qt::AltModifier); // a button's mnemonic clicks it a moment later
@@ -224,7 +264,8 @@ std::string announced(QWidget* widget, QAccessible::Text text = QAccessible::Nam
     return accessible != nullptr ? accessible->text(text).toStdString() : "(not accessible)";
 }
 
-TEST_F(ArithOnScreen, ScreenReadersHearEveryControlNamedInTheInterfaceLanguage) {
+TEST_F(ArithOnScreen,
+       ScreenReadersHearEveryControlNamedAndWhyAnOperandWaitsInTheInterfaceLanguage) {
     struct Named {
         int id;
         const char* romanian;
@@ -262,6 +303,27 @@ TEST_F(ArithOnScreen, ScreenReadersHearEveryControlNamedInTheInterfaceLanguage) 
     EXPECT_EQ(line->role(), QAccessible::Chart);
     EXPECT_THAT(announced(control_widget(dialog(), IDC_AR_LINE), QAccessible::Description),
                 ::testing::HasSubstr("rezultatul exact: 3.0000000000000001665...E-01"));
+    // In an operand's edit a screen reader is told why the results wait, in the interface
+    // language, and nothing more once the operand reads.
+    struct Step {
+        int language;
+        const char* typed; // at the end of A's "0.1"
+        const char* told;
+    };
+    const Step steps[] = {
+        {IDC_AR_LANG_EN, "e", "not a number yet: the results wait"},
+        {IDC_AR_LANG_RO, "", "inca nu este un numar: rezultatele asteapta"},
+        {IDC_AR_LANG_RO, "\b", ""},
+    };
+    QWidget* a = control_widget(dialog(), IDC_AR_A);
+    for (const Step& step : steps) {
+        click(step.language);
+        a->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(a, Qt::Key_End);
+        type(step.typed);
+        EXPECT_EQ(announced(a, QAccessible::Description), step.told)
+            << shown(IDC_AR_A).toStdString();
+    }
     // A drop-down list is named by its current item and labelled by its label, as Qt tells
     // screen readers on this desktop.
     for (const int id : {IDC_AR_FORMAT, IDC_AR_OPERATION, IDC_AR_LESSON}) {

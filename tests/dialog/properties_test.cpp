@@ -85,6 +85,16 @@ TEST_F(Properties, CaretIsClampedToTheText) {
     EXPECT_EQ(caret, 1);
 }
 
+TEST_F(Properties, AnEditsDescriptionIsKeptApartFromItsText) {
+    ASSERT_TRUE(DIALOG_SET_TEXT(dialog, ID_EDIT, "1e"));
+    ASSERT_TRUE(DIALOG_SET_TEXT(dialog, ID_EDIT, "not a number yet  ", PROP_DESCRIPTION));
+    EXPECT_EQ(get_text(ID_EDIT, 3), "1e ");
+    EXPECT_EQ(get_text(ID_EDIT, 18, PROP_DESCRIPTION), "not a number yet  ");
+    ASSERT_TRUE(DIALOG_SET_TEXT(dialog, ID_EDIT, "", PROP_DESCRIPTION));
+    EXPECT_EQ(get_text(ID_EDIT, 2, PROP_DESCRIPTION), "  ");
+    EXPECT_FALSE(DIALOG_SET_TEXT(dialog, ID_LABEL, "x", PROP_DESCRIPTION)) << "edits only";
+}
+
 TEST_F(Properties, RadioGroupsSelectOneAndFallBackToTheFirst) {
     auto state = [&](int id) {
         bool value = false;

@@ -47,6 +47,8 @@ void push_edit(QLineEdit& edit, const ControlRecord& control) {
     const QString text = from_cp1252(control.text);
     if (edit.text() != text) edit.setText(text);
     edit.setCursorPosition(control.caret); // one text character per byte: positions agree
+    const QString description = from_cp1252(control.description);
+    if (edit.accessibleDescription() != description) edit.setAccessibleDescription(description);
 }
 
 void push_list(QListWidget& list, const ControlRecord& control) {

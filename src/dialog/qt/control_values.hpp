@@ -13,7 +13,8 @@ class QWidget;
 namespace binora {
 
 // Shows the record's values in the widget made for it: caption or text, enabled state,
-// visibility, checked state, caret (an empty selection there), list items and selection.
+// visibility, checked state, caret (an empty selection there), an edit's description as its
+// accessible description, list items and selection.
 // `group` is the exclusive button group of a radio button (nullptr otherwise).
 void push_to_widget(QWidget& widget, const ControlRecord& control, QButtonGroup* group);
 

@@ -314,15 +314,6 @@ QString with_plain_line_breaks(const QString& text) {
     return plain;
 }
 
-bool has_mnemonic(std::string_view caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] != '&') return true;
-        ++i;
-    }
-    return false;
-}
-
 QString without_mnemonic(const QString& text) {
     QString shown;
     shown.reserve(text.size());

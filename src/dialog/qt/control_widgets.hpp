@@ -12,7 +12,6 @@
 #include <QString>
 #include <QTableWidget>
 
-#include <string_view>
 #include <vector>
 
 class QAbstractButton;
@@ -96,9 +95,6 @@ QWidget* create_control_widget(const ControlTemplate& item, const QRect& geometr
 // The text with each line break written as "\r\n", "\n\r" or "\n" turned into one "\n"; a
 // lone "\r" is dropped.
 QString with_plain_line_breaks(const QString& text);
-
-// Whether a caption marks a mnemonic: an '&' before a character other than '&'.
-bool has_mnemonic(std::string_view caption);
 
 // The text as shown with mnemonics: each '&' that marks the next character dropped, "&&"
 // as one '&'.

@@ -7,9 +7,11 @@
 #include "dialog/qt/dialog_units.hpp"
 #include "dialog/qt/dialog_widget.hpp"
 #include "dialog/qt/image_pixmaps.hpp"
+#include "dialog/qt/mnemonic_rotation.hpp"
 #include "dialog/qt/window_placement.hpp"
 
 #include "dialog/dialog_constants.hpp"
+#include "dialog/mnemonics.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -93,20 +95,25 @@ QtDialogWindow::QtDialogWindow(DIALOG_RECORD& record, QtDialogWindow* parent, bo
     widget_->set_dialog_font(font);
 }
 
-// A label with a mnemonic names the control after it in template order that takes the
-// focus: the mnemonic moves the focus there.
+// A label with a mnemonic has the first control it names that takes the focus as its buddy:
+// Qt then underlines the mnemonic and registers it as the label's shortcut. Which control a
+// press reaches is the rotation's to decide.
 void QtDialogWindow::give_labels_their_controls() {
+    MnemonicRotation* rotation = nullptr;
     const auto count = static_cast<int>(record_.controls.size());
     for (int i = 0; i < count; ++i) {
         const ControlRecord& control = record_.controls[static_cast<std::size_t>(i)];
-        if (control.kind != ControlKind::Static || !has_mnemonic(control.source->caption)) continue;
+        if (control.kind != ControlKind::Static || mnemonic_of(control.source->caption) == 0)
+            continue;
         auto* label = qobject_cast<QLabel*>(widget_->control_widget(i));
-        for (int j = i + 1; label != nullptr && j < count; ++j) {
-            QWidget* next = widget_->control_widget(j);
-            if (next != nullptr && next->focusPolicy() != Qt::NoFocus) {
-                label->setBuddy(next);
-                break;
-            }
+        if (label == nullptr) continue;
+        for (const int named : named_by_label(record_, i)) {
+            QWidget* buddy = widget_->control_widget(named);
+            if (buddy == nullptr || buddy->focusPolicy() == Qt::NoFocus) continue;
+            label->setBuddy(buddy);
+            if (rotation == nullptr) rotation = new MnemonicRotation(*widget_);
+            rotation->watch(*label, i);
+            break;
         }
     }
 }
