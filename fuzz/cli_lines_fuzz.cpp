@@ -2,15 +2,15 @@
 // language, the default columns or all of them, values or operations. Checked: one read-out
 // per line (per line and rounding direction for operations: a TSV or JSON line, a text
 // block), JSON lines that are valid UTF-8, an exit status that says whether some value or
-// line was invalid; with all columns in TSV, a conversion error of at most half a ULP for
-// every value read, and for every operation guard, round and sticky bits that say what the
-// flags and the error say (bits beyond the result: inexact, and short of an overflow an error
-// that is not 0).
+// line was invalid, the same output and status when the lines are read on two threads; with
+// all columns in TSV, a conversion error of at most half a ULP for every value read, and for
+// every operation guard, round and sticky bits that say what the flags and the error say
+// (bits beyond the result: inexact, and short of an overflow an error that is not 0).
 //
-// Input: byte 0 chooses the kind (mod 7), then the format (mod 3), the language (mod 2) and
-// whether all columns are written (mod 2) from what is left; byte 1 values (0) or an
-// operation (its value - 1 mod 8), in every rounding direction when its top bit is set; the
-// rest is standard input.
+// Input: byte 0 chooses the kind (mod 7), then from what is left the format (mod 3), the
+// language (mod 2), whether all columns are written (mod 2) and whether the lines are read
+// again on two threads (mod 2); byte 1 values (0) or an operation (its value - 1 mod 8), in
+// every rounding direction when its top bit is set; the rest is standard input.
 
 #include "cli/cli_session.hpp"
 #include "fuzz_check.hpp"
@@ -171,6 +171,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         CliSession session(options, out, messages);
         status = session.read_lines(in, false);
+    }
+    if ((choice / 12) % 2 != 0) { // the same lines read on two threads write the same
+        std::istringstream again(input);
+        std::ostringstream out_again;
+        binora::fuzz::NullStream messages_again;
+        CliSession session(options, out_again, messages_again, 2);
+        check(session.read_lines(again, false) == status, "two threads give the same status");
+        check(out_again.str() == out.str(), "two threads write what one writes");
     }
     const Count count = count_read_outs(options, all_columns, out.str());
     check(count.read_outs == lines_in(input) * options.roundings.size(),

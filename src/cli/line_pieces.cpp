@@ -1,6 +1,7 @@
 #include "cli/line_pieces.hpp"
 
 #include "cli/cli_session.hpp"
+#include "numeric/thread_caches.hpp"
 
 #include <condition_variable>
 #include <cstddef>
@@ -129,7 +130,10 @@ class PieceReader {
         std::unique_lock lock(mutex_);
         for (;;) {
             changed_.wait(lock, [this] { return busy_ || quit_; });
-            if (quit_) return;
+            if (quit_) {
+                free_thread_caches();
+                return;
+            }
             lock.unlock();
             read_piece();
             lock.lock();
