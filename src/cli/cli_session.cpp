@@ -35,6 +35,11 @@ bool CliSession::read_value(std::string_view value) {
     return read_out_.valid;
 }
 
+bool CliSession::read_line(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return read_value(line);
+}
+
 int CliSession::status() {
     writer_.flush();
     if (!out_) return EXIT_IO_ERROR;
@@ -68,8 +73,7 @@ int CliSession::read_lines(std::istream& in, bool flush_each_line) {
         LineSource lines(in, flush_each_line);
         std::string_view line;
         while (out_ && lines.next(line)) {
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            read_value(line);
+            read_line(line);
             if (flush_each_line) {
                 writer_.flush();
                 out_.flush();

@@ -30,6 +30,10 @@ class CliSession {
     // when the value or an operand was invalid.
     bool read_value(std::string_view value);
 
+    // The same for one line of input, given without its line feed: a carriage return before
+    // the line feed is not part of the value.
+    bool read_line(std::string_view line);
+
     // Reads each value in turn, or with --op the values as the operands of one operation.
     // Returns the exit status: EXIT_ALL_READ, EXIT_SOME_INVALID, or EXIT_IO_ERROR when
     // writing failed (reading stops then).

@@ -148,9 +148,7 @@ class PieceReader {
         std::string_view rest = piece_;
         while (!rest.empty()) {
             const std::size_t feed = rest.find('\n');
-            std::string_view line = rest.substr(0, feed);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            if (!session_.read_value(line)) piece_invalid_ = true;
+            if (!session_.read_line(rest.substr(0, feed))) piece_invalid_ = true;
             rest.remove_prefix(feed + 1);
         }
         session_.flush_read_outs();
