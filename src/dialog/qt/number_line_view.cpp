@@ -1,6 +1,9 @@
 #include "dialog/qt/number_line_view.hpp"
 
+#include "dialog/qt/glyph_line.hpp"
+
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -32,8 +35,6 @@ struct NumberLineView::Layout {
     int point_tag_top = 0;
     int rounded_tag_top = 0;
     int legend_top = 0;
-    QRect caption_text;          // where the caption's wrapped lines fall
-    std::vector<int> tag_widths; // of each mark's tag, in mark order
 
     // The x of a position; beyond an end, a little past it.
     int x_of(double position) const {
@@ -41,6 +42,12 @@ struct NumberLineView::Layout {
         if (position > 1) return right + line_height;
         return left + static_cast<int>(std::lround(position * (right - left)));
     }
+};
+
+struct NumberLineView::Drawing {
+    Layout layout;
+    std::vector<PlacedText> placed; // as placed_texts() gives them
+    std::vector<GlyphLine> lines;   // the tags' and the legend's, in the order of `placed`
 };
 
 QAccessibleInterface* number_line_accessible(const QString&, QObject* object) {
@@ -55,6 +62,8 @@ NumberLineView::NumberLineView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+NumberLineView::~NumberLineView() = default;
+
 bool NumberLineView::Mark::operator==(const Mark& other) const {
     return kind == other.kind && position == other.position && tag == other.tag &&
            label == other.label;
@@ -62,24 +71,62 @@ bool NumberLineView::Mark::operator==(const Mark& other) const {
 
 void NumberLineView::set_content(const QString& caption, std::vector<Mark> marks) {
     if (caption == caption_ && marks == marks_) return; // nothing to draw again
+    // The same caption stays where it is: only what is below it is drawn again.
+    const int caption_height = std::max(fontMetrics().height(), caption_wrapped_.height());
+    const QRect changed = caption == caption_ && caption_text_ != nullptr
+                              ? rect().adjusted(0, caption_height, 0, 0)
+                              : rect();
+    forget_drawing(caption != caption_);
     caption_ = caption;
     marks_ = std::move(marks);
     QString description = caption_;
     for (const Mark& mark : marks_)
         if (!mark.label.isEmpty()) description += QLatin1Char('\n') + mark.label;
     setAccessibleDescription(description);
-    update();
+    update(changed);
 }
 
-NumberLineView::Layout NumberLineView::layout() const {
-    const QFontMetrics metrics = fontMetrics();
-    Layout l;
+void NumberLineView::forget_drawing(bool caption_too) {
+    drawing_.reset();
+    if (caption_too) {
+        caption_text_.reset();
+        raw_font_ = QRawFont();
+    }
+}
+
+void NumberLineView::resizeEvent(QResizeEvent* event) {
+    forget_drawing(true);
+    QWidget::resizeEvent(event);
+}
+
+void NumberLineView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        forget_drawing(true);
+    QWidget::changeEvent(event);
+}
+
+std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts() const {
+    return drawing().placed;
+}
+
+const NumberLineView::Drawing& NumberLineView::drawing() const {
+    if (drawing_ != nullptr) return *drawing_;
+    const QFont& font = this->font();
+    const QFontMetrics metrics(font);
+    if (caption_text_ == nullptr) {
+        caption_wrapped_ = metrics.boundingRect(QRect(0, 0, width(), 0),
+                                                Qt::AlignLeft | Qt::TextWordWrap, caption_);
+        caption_text_ = std::make_unique<QStaticText>(caption_);
+        caption_text_->setTextFormat(Qt::PlainText);
+        caption_text_->setTextWidth(width());
+    }
+    if (!raw_font_.isValid()) raw_font_ = QRawFont::fromFont(font);
+    const QRawFont& raw = raw_font_;
+    auto d = std::make_unique<Drawing>();
+    Layout& l = d->layout;
     l.line_height = metrics.height();
     const int h = l.line_height;
-    const QRect wrapped =
-        metrics.boundingRect(QRect(0, 0, width(), 0), Qt::AlignLeft | Qt::TextWordWrap, caption_);
-    l.caption = QRect(0, 0, width(), std::max(h, wrapped.height()));
-    l.caption_text = wrapped;
+    l.caption = QRect(0, 0, width(), std::max(h, caption_wrapped_.height()));
     l.exact_tag_top = l.caption.bottom() + 1 + h / 3;
     l.tick = h / 3;
     l.line_y = l.exact_tag_top + h + h / 2 + l.tick;
@@ -87,38 +134,30 @@ NumberLineView::Layout NumberLineView::layout() const {
     l.rounded_tag_top = l.point_tag_top + h;
     l.legend_top = l.rounded_tag_top + h + h / 3;
     // Room at both ends for half a tag and the arrow of a mark beyond the end.
+    std::vector<GlyphLine> tags;
+    tags.reserve(marks_.size());
     int widest_tag = 0;
-    l.tag_widths.reserve(marks_.size());
     for (const Mark& mark : marks_) {
-        l.tag_widths.push_back(mark.tag.isEmpty() ? 0 : metrics.horizontalAdvance(mark.tag));
-        widest_tag = std::max(widest_tag, l.tag_widths.back());
+        tags.emplace_back(raw, font, mark.tag);
+        widest_tag = std::max(widest_tag, qRound(tags.back().width()));
     }
     const int margin = std::max(widest_tag / 2, 2 * h) + 2 * h;
     l.left = margin;
     l.right = std::max(margin + 1, width() - margin);
-    return l;
-}
 
-std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts() const {
-    return placed_texts(layout(), true);
-}
-
-std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts(const Layout& l,
-                                                                     bool measure_legend) const {
-    const QFontMetrics metrics = fontMetrics();
-    std::vector<PlacedText> texts;
-    if (!caption_.isEmpty()) texts.push_back({caption_, l.caption_text, -1, false});
+    if (!caption_.isEmpty()) d->placed.push_back({caption_, caption_wrapped_, -1, false});
     for (std::size_t i = 0; i < marks_.size(); ++i) {
         const Mark& mark = marks_[i];
         if (mark.tag.isEmpty()) continue;
         int top = l.point_tag_top;
         if (above_line(mark.kind)) top = l.exact_tag_top;
         if (mark.kind == LineMarkKind::rounded) top = l.rounded_tag_top;
-        const int width = l.tag_widths[i];
+        const int width = qRound(tags[i].width());
         const int left =
             std::clamp(l.x_of(mark.position) - width / 2, 0, std::max(0, this->width() - width));
-        texts.push_back(
+        d->placed.push_back(
             {mark.tag, QRect(left, top, width, l.line_height), static_cast<int>(i), false});
+        d->lines.push_back(std::move(tags[i]));
     }
     int row = 0;
     for (std::size_t i = 0; i < marks_.size(); ++i) {
@@ -126,13 +165,14 @@ std::vector<NumberLineView::PlacedText> NumberLineView::placed_texts(const Layou
         if (mark.label.isEmpty()) continue;
         const int top = l.legend_top + row * l.line_height;
         const int left = 2 * l.line_height;
-        const int width = measure_legend ? metrics.horizontalAdvance(mark.label)
-                                         : std::max(0, this->width() - left);
-        texts.push_back(
+        GlyphLine& label = d->lines.emplace_back(raw, font, mark.label);
+        const int width = qRound(label.width());
+        d->placed.push_back(
             {mark.label, QRect(left, top, width, l.line_height), static_cast<int>(i), true});
         ++row;
     }
-    return texts;
+    drawing_ = std::move(d);
+    return *drawing_;
 }
 
 namespace {
@@ -183,17 +223,18 @@ QColor colour_of(LineMarkKind kind, const QColor& text) {
 } // namespace
 
 void NumberLineView::paintEvent(QPaintEvent*) {
+    const Drawing& d = drawing();
+    const Layout& l = d.layout;
     QPainter painter(this);
     painter.fillRect(rect(), palette().brush(QPalette::Window));
-    painter.setRenderHint(QPainter::Antialiasing);
-    const Layout l = layout();
     const QColor text = palette().color(QPalette::WindowText);
     const int h = l.line_height;
 
-    if (!marks_.empty()) {
+    if (!marks_.empty()) { // level, so drawn without antialiasing
         painter.setPen(QPen(text, 1));
         painter.drawLine(l.left - h, l.line_y, l.right + h, l.line_y);
     }
+    painter.setRenderHint(QPainter::Antialiasing);
     for (const Mark& mark : marks_) {
         const int x = l.x_of(mark.position);
         if (mark.position > 1 || mark.position < 0) { // an arrow from the end toward the mark
@@ -220,12 +261,11 @@ void NumberLineView::paintEvent(QPaintEvent*) {
         }
     }
 
-    // A legend row is drawn from the left of its rectangle, unclipped: its width does not
-    // change what is drawn, and measuring it would lay its text out once more.
-    for (const PlacedText& placed : placed_texts(l, false)) {
+    std::size_t line = 0;
+    for (const PlacedText& placed : d.placed) {
         if (placed.mark < 0) {
             painter.setPen(text);
-            painter.drawText(l.caption, Qt::AlignLeft | Qt::TextWordWrap, caption_);
+            painter.drawStaticText(l.caption.topLeft(), *caption_text_);
             continue;
         }
         const LineMarkKind kind = marks_[static_cast<std::size_t>(placed.mark)].kind;
@@ -235,7 +275,7 @@ void NumberLineView::paintEvent(QPaintEvent*) {
         } else {
             painter.setPen(colour_of(kind, text));
         }
-        painter.drawText(placed.rect, Qt::AlignLeft | Qt::AlignVCenter, placed.text);
+        d.lines[line++].draw(painter, placed.rect.topLeft());
     }
 }
 

@@ -7,10 +7,13 @@
 
 #include "dialog/line_mark.hpp"
 
+#include <QRawFont>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QAccessibleInterface;
@@ -48,18 +51,28 @@ class NumberLineView final : public QWidget {
     };
     std::vector<PlacedText> placed_texts() const;
 
+    ~NumberLineView() override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     struct Layout;
-    Layout layout() const;
-    // As placed_texts(), laid out by `l`; a legend row's rectangle is as wide as its text
-    // when `measure_legend`, else reaches the view's right edge.
-    std::vector<PlacedText> placed_texts(const Layout& l, bool measure_legend) const;
+    struct Drawing;
+    // What is drawn, laid out, with every text ready to draw. Made again only after the
+    // content, the size or the font changed; the wrapped caption only when it, the size or
+    // the font changed, since a keystroke changes the marks far more often than the words.
+    const Drawing& drawing() const;
+    void forget_drawing(bool caption_too);
 
     QString caption_;
     std::vector<Mark> marks_;
+    mutable std::unique_ptr<Drawing> drawing_; // null until drawn, and after a change
+    mutable std::unique_ptr<QStaticText> caption_text_;
+    mutable QRect caption_wrapped_; // where the caption's wrapped lines fall
+    mutable QRawFont raw_font_;     // the widget's font, for the tags' and legend's lines
 };
 
 } // namespace binora

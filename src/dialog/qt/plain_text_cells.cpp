@@ -1,8 +1,8 @@
 #include "dialog/qt/plain_text_cells.hpp"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
-#include <QTextLayout>
 #include <QtMath>
 
 namespace binora {
@@ -27,6 +27,18 @@ QColor text_colour(const QStyleOptionViewItem& cell) {
 
 } // namespace
 
+const GlyphLine& PlainTextCells::line(const QFont& font, const QString& text) const {
+    constexpr qsizetype MOST_KEPT = 512; // a few keystrokes' worth of every cell
+    if (font != font_ || !raw_.isValid()) {
+        lines_.clear();
+        font_ = font;
+        raw_ = QRawFont::fromFont(font);
+    }
+    if (const auto found = lines_.constFind(text); found != lines_.constEnd()) return *found;
+    if (lines_.size() >= MOST_KEPT) lines_.clear();
+    return *lines_.insert(text, GlyphLine(raw_, font, text));
+}
+
 void PlainTextCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
     QStyleOptionViewItem cell = option;
@@ -42,28 +54,19 @@ void PlainTextCells::paint(QPainter* painter, const QStyleOptionViewItem& option
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
     const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget)
                            .adjusted(margin, 0, -margin, 0);
-    QTextOption one_line;
-    one_line.setWrapMode(QTextOption::ManualWrap);
-    one_line.setTextDirection(cell.direction);
-    one_line.setAlignment(QStyle::visualAlignment(cell.direction, cell.displayAlignment));
-    QTextLayout layout(text, cell.font);
-    layout.setTextOption(one_line);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(room.width());
-    layout.endLayout();
-    if (line.naturalTextWidth() > room.width()) { // the style elides it
+    const GlyphLine& text_line = line(cell.font, text);
+    if (text_line.width() > room.width()) { // the style elides it
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget); // background, selection
-    const QRect placed =
-        QStyle::alignedRect(cell.direction, cell.displayAlignment & Qt::AlignVertical_Mask,
-                            QSize(room.width(), qCeil(line.height())), room);
+    const QRect placed = QStyle::alignedRect(
+        cell.direction, cell.displayAlignment,
+        QSize(qCeil(text_line.width()), QFontMetrics(cell.font).height()), room);
     painter->save();
     painter->setClipRect(cell.rect);
     painter->setPen(text_colour(cell));
-    layout.draw(painter, QPointF(room.left(), placed.top()));
+    text_line.draw(*painter, placed.topLeft());
     painter->restore();
 }
 
