@@ -67,6 +67,9 @@ QLineEdit* value_edit_with_text(benchmark::State& state, int kind_radio) {
         return nullptr;
     }
     QTest::mouseClick(radio, Qt::LeftButton);
+    // The click gave the radio the focus; a user types into the edit holding it, drawn with
+    // its focus frame, as the arithmetic window's operand is in arith_window_bench.
+    edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, "0.1");
     QCoreApplication::processEvents();
