@@ -16,8 +16,10 @@ namespace binora::testing {
 
 namespace {
 
-QImage drawn(const QFont& font, const std::function<void(QPainter&)>& draw) {
-    QImage image(700, 40, QImage::Format_ARGB32_Premultiplied);
+QImage drawn(const QFont& font, qreal scale, const std::function<void(QPainter&)>& draw) {
+    QImage image(static_cast<int>(700 * scale), static_cast<int>(40 * scale),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale); // a screen at that scale factor
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);
@@ -51,10 +53,13 @@ TEST(GlyphLineTest, DrawsAndMeasuresAsQtDrawsTheText) {
         EXPECT_NEAR(line.width(), QFontMetricsF(font).horizontalAdvance(text), 0.5)
             << text.toStdString();
         const qreal ascent = QFontMetricsF(font).ascent();
-        const QImage by_line = drawn(font, [&](QPainter& p) { line.draw(p, QPointF(7, 5)); });
-        const QImage by_qt =
-            drawn(font, [&](QPainter& p) { p.drawText(QPointF(7, 5 + ascent), text); });
-        EXPECT_TRUE(by_line == by_qt) << text.toStdString();
+        for (const qreal scale : {1.0, 2.0}) {
+            const QImage by_line =
+                drawn(font, scale, [&](QPainter& p) { line.draw(p, QPointF(7, 5)); });
+            const QImage by_qt =
+                drawn(font, scale, [&](QPainter& p) { p.drawText(QPointF(7, 5 + ascent), text); });
+            EXPECT_TRUE(by_line == by_qt) << text.toStdString() << " at scale " << scale;
+        }
     }
 }
 
