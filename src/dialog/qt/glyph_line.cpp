@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <QPointF>
 
-#include <vector>
-
 namespace binora {
 
 namespace {
@@ -13,11 +11,16 @@ namespace {
 // True for a character that is drawn as its own glyph, left to right, whatever comes before
 // or after it: Latin letters with precomposed accents, digits, punctuation, spaces and the
 // general punctuation, superscripts, letterlike, arrows and mathematical blocks. Combining
-// marks, right-to-left and complex scripts, and surrogates (characters beyond the basic
-// plane) are not.
+// marks, right-to-left and complex scripts, surrogates (characters beyond the basic plane),
+// and the invisible characters that steer a layout (soft hyphen, zero-width and direction
+// marks, line and paragraph separators) are not.
 bool needs_no_shaping(QChar c) {
     const char16_t u = c.unicode();
-    return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x250) || (u >= 0x2000 && u < 0x2300);
+    const bool in_blocks =
+        (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < 0x250) || (u >= 0x2000 && u < 0x2300);
+    const QChar::Category category = c.category();
+    return in_blocks && category != QChar::Other_Format && category != QChar::Separator_Line &&
+           category != QChar::Separator_Paragraph;
 }
 
 } // namespace

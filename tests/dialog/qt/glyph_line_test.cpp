@@ -42,6 +42,7 @@ TEST(GlyphLineTest, DrawsAndMeasuresAsQtDrawsTheText) {
         {u"e\u0301t\u00e9", true},                            // a combining accent
         {u"\u05e9\u05dc\u05d5\u05dd 12", true},               // right to left
         {u"\U0001D7D9", true},                                // beyond the basic plane
+        {u"12\u00ad34 5\u200f6", true}, // invisible characters that steer a layout
     };
     const QFont font = QApplication::font();
     const QRawFont raw = QRawFont::fromFont(font);
