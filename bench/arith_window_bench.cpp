@@ -2,19 +2,24 @@
 // operand A with B already typed (the operands read, the operation computed in the five
 // directions, every read-out, the table and the number line written and repainted, then the
 // queued events), per format; and start-up until the window is shown. The sibling of
-// window_bench's keystroke in the main window's value edit, measured the same way.
+// window_bench's keystroke in the main window's value edit, measured the same way. Beside
+// them, what Qt's raster engine takes to draw one character of a line already laid out: the
+// least a keystroke pays for each character it redraws.
 
 #include "arithwindow/arith_start_up.hpp"
 #include "arithwindow/arith_state.hpp"
 #include "dialog/dialog_operations.hpp"
 #include "dialog/qt/dialog_widget.hpp"
+#include "dialog/qt/glyph_line.hpp"
 #include "dialog/qt/qt_dialog_window.hpp"
 #include "dialog/qt/qt_window_system.hpp"
 #include "resources/resource.hpp"
 #include "resources/templates.hpp"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -84,10 +89,30 @@ void arith_start_up_shown(benchmark::State& state) {
     }
 }
 
+// A legend row of the number line, drawn again and again into an image as a window's backing
+// store: per item, one character.
+void glyph_line_draw(benchmark::State& state) {
+    const QFont font = QApplication::font();
+    const QString text = QStringLiteral("lower neighbour: 2.9999999999999998889776975374843E-01");
+    const binora::GlyphLine line(QRawFont::fromFont(font), font, text);
+    QImage image(800, 200, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    int row = 0;
+    for (auto _ : state) {
+        line.draw(painter, QPointF(10, 15 * row));
+        row = (row + 1) % 12;
+    }
+    state.SetItemsProcessed(state.iterations() * text.size());
+    state.SetLabel("per item: one character");
+}
+
 BENCHMARK_CAPTURE(arith_keystroke, binary32, 1);
 BENCHMARK_CAPTURE(arith_keystroke, binary64, 2);
 BENCHMARK_CAPTURE(arith_keystroke, binary128, 3);
 BENCHMARK(arith_start_up_shown)->Unit(benchmark::kMillisecond);
+BENCHMARK(glyph_line_draw);
 
 } // namespace
 
